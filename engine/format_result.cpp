@@ -1,0 +1,82 @@
+#include "engine/format_result.h"
+
+#include <charconv>
+#include <cmath>
+#include <cstdio>
+
+std::string NumberText(double x) {
+    if (std::isnan(x))
+        return "nan";
+    if (std::isinf(x))
+        return x < 0 ? "-inf" : "inf";
+    if (x == 0.0)
+        return "0";
+    // to_chars is locale-free and identical in every runtime, unlike _gcvt or printf.
+    char text[64];
+    const auto result = std::to_chars(text, text + sizeof text, x, std::chars_format::general, 16);
+    return std::string(text, result.ptr);
+}
+
+namespace {
+
+std::string HexText(uint32_t bits) {
+    char text[16];
+    std::snprintf(text, sizeof text, "0x%X", static_cast<unsigned>(bits));
+    return text;
+}
+
+std::string BinaryText(uint32_t bits) {
+    std::string digits;
+    do {
+        digits.insert(digits.begin(), static_cast<char>('0' + (bits & 1u)));
+        bits >>= 1;
+    } while (bits != 0);
+    return "0b" + digits;
+}
+
+// Control characters that have an escape in a character literal are written as it, so a
+// result stays on one history line and can be typed back.
+std::string CharacterText(uint32_t bits) {
+    static const char kEscapes[] = "abtnvfr"; // codes 7..13
+    const unsigned char byte = static_cast<unsigned char>(bits & 0xFFu);
+    std::string text = "'";
+    if (byte == 0) {
+        text += "\\0";
+    } else if (byte >= 7 && byte <= 13) {
+        text += '\\';
+        text += kEscapes[byte - 7];
+    } else {
+        text += static_cast<char>(byte);
+    }
+    return text + "'";
+}
+
+} // namespace
+
+std::string FormatResult(const Value& value, DisplayMode display) {
+    switch (value.kind) {
+    case ValueKind::Complex: {
+        const double im = ImagPart(value);
+        if (im < 0)
+            return NumberText(RealPart(value)) + " - " + NumberText(-im) + " i";
+        return NumberText(RealPart(value)) + " + " + NumberText(im) + " i";
+    }
+    case ValueKind::Double:
+        return NumberText(AsDouble(value));
+    case ValueKind::Integer:
+        break;
+    }
+    const int32_t n = value.number.integer;
+    const uint32_t bits = static_cast<uint32_t>(n);
+    switch (display) {
+    case DisplayMode::Hexadecimal:
+        return HexText(bits);
+    case DisplayMode::Binary:
+        return BinaryText(bits);
+    case DisplayMode::Character:
+        return CharacterText(bits);
+    case DisplayMode::Decimal:
+        break;
+    }
+    return std::to_string(n);
+}

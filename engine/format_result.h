@@ -1,0 +1,13 @@
+// The one-line text of a result value, as the history shows it.
+#pragma once
+
+#include <string>
+
+#include "engine/value.h"
+
+// 16 significant digits in the general form: "3", "-2.5", "1e+16", "inf", "-inf", "nan".
+// Negative zero is written "0"; the text is the same in every build.
+std::string NumberText(double x);
+
+// Complex "re + im i" / "re - im i"; Double as NumberText; Integer in the display mode.
+std::string FormatResult(const Value& value, DisplayMode display);

@@ -1,0 +1,44 @@
+// The program's one container: a growable array of fixed-size elements. The element
+// size is not stored; every call passes it. The record that holds an array owns its buffer.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+
+using GrowReallocate = void* (*)(void* block, std::size_t bytes);
+using GrowRelease = void (*)(void* block);
+
+struct GrowArray {
+    int32_t count;
+    int32_t capacity;
+    int32_t step;
+    GrowReallocate reallocate;
+    GrowRelease release;
+    void* data;
+};
+
+// Empty array; a step of 0 is taken as 1.
+void GrowArrayInit(GrowArray* array, int32_t step, GrowReallocate reallocate, GrowRelease release);
+
+// Inserts a copy of *element at index (0 <= index <= count). The element may lie inside the
+// array's own buffer. Returns false, with the array unchanged, when memory runs out.
+bool GrowArrayInsert(const void* element, GrowArray* array, std::size_t size, int32_t index);
+
+// Removes n elements starting at index; the buffer never shrinks.
+void GrowArrayErase(GrowArray* array, std::size_t size, int32_t n, int32_t index);
+
+// Makes destination an independent copy of source (destination's old buffer is not released).
+// A copy of an empty array allocates nothing. False, with destination empty, when memory runs out.
+bool GrowArrayCopy(GrowArray* destination, const GrowArray* source, std::size_t size);
+
+// Replaces destination's contents with a copy of source's. False, with destination unchanged,
+// when memory runs out.
+bool GrowArrayAssign(GrowArray* destination, std::size_t size, const GrowArray* source);
+
+// Releases the buffer and empties the array; step and functions stay.
+void GrowArrayFree(GrowArray* array);
+
+// The address of element index, for reading and writing in place.
+inline void* GrowArrayAt(const GrowArray* array, std::size_t size, int32_t index) {
+    return static_cast<unsigned char*>(array->data) + size * static_cast<std::size_t>(index);
+}

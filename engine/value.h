@@ -1,0 +1,68 @@
+// The numbers of the expression language and the codes that pass between the window,
+// the parser and the evaluator.
+#pragma once
+
+#include <cstdint>
+
+enum class ValueKind : int32_t { Integer = 0, Double = 1, Complex = 2 };
+
+// One number: copied by value, never shared. For Complex, number.real is the real part.
+struct Value {
+    ValueKind kind;
+    union {
+        int32_t integer;
+        double real;
+    } number;
+    double imag;
+};
+
+Value MakeInteger(int32_t n);
+Value MakeDouble(double x);
+Value MakeComplex(double re, double im);
+
+// Truncates toward zero to 64 bits, then keeps the low 32 bits (3e9 gives 3e9 - 2^32).
+// Not-a-number gives 0; infinities and values beyond 64 bits saturate first.
+int32_t AsInteger(const Value& v);
+double AsDouble(const Value& v);
+double RealPart(const Value& v);
+double ImagPart(const Value& v);
+
+// Options handed from the window with each request.
+using EvalFlags = uint8_t;
+namespace EvalFlag {
+constexpr EvalFlags Floating = 1; // integer literals become Double values
+constexpr EvalFlags Radians = 2;  // angles in radians; degrees when clear
+} // namespace EvalFlag
+
+// How an Integer result is written; set by the ",x" ",b" ",c" suffix.
+enum class DisplayMode : int32_t { Decimal = 0, Hexadecimal = 1, Binary = 2, Character = 3 };
+
+// Operation codes; 1..18 take one operand, 19..24 two. 3 is unassigned.
+enum class Opcode : int32_t {
+    PushLiteral = 0,
+    Plus = 1,
+    Negate = 2,
+    Sin = 4,
+    Asin = 5,
+    Cos = 6,
+    Acos = 7,
+    Tan = 8,
+    Atan = 9,
+    Rad = 10,
+    Deg = 11,
+    Log10 = 12,
+    Log2 = 13,
+    Ln = 14,
+    Sqrt = 15,
+    Re = 16,
+    Im = 17,
+    Abs = 18,
+    Add = 19,
+    Subtract = 20,
+    Multiply = 21,
+    Divide = 22,
+    Modulo = 23,
+    Power = 24,
+};
+
+constexpr int32_t kLastUnaryOpcode = 18;

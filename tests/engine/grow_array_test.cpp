@@ -1,0 +1,147 @@
+#include "engine/grow_array.h"
+
+#include <cstdlib>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+int gAllocations = 0;
+void* CountingRealloc(void* block, std::size_t bytes) {
+    if (block == nullptr)
+        ++gAllocations;
+    return std::realloc(block, bytes);
+}
+
+std::vector<int> Contents(const GrowArray& a) {
+    const int* p = static_cast<const int*>(a.data);
+    return std::vector<int>(p, p + a.count);
+}
+
+GrowArray Filled(std::initializer_list<int> values) {
+    GrowArray a;
+    GrowArrayInit(&a, 1, std::realloc, std::free);
+    for (int v : values)
+        EXPECT_TRUE(GrowArrayInsert(&v, &a, sizeof v, a.count));
+    return a;
+}
+
+} // namespace
+
+TEST(GrowArray, InitTakesStepZeroAsOne) {
+    GrowArray a;
+    GrowArrayInit(&a, 0, std::realloc, std::free);
+    EXPECT_EQ(a.step, 1);
+    EXPECT_EQ(a.count, 0);
+    EXPECT_EQ(a.capacity, 0);
+    EXPECT_EQ(a.data, nullptr);
+}
+
+TEST(GrowArray, InsertAtFrontMiddleAndEndGrowingByStep) {
+    GrowArray a = Filled({1, 3});
+    EXPECT_EQ(a.capacity, 2);
+    int zero = 0, two = 2, four = 4;
+    ASSERT_TRUE(GrowArrayInsert(&zero, &a, sizeof(int), 0));
+    ASSERT_TRUE(GrowArrayInsert(&two, &a, sizeof(int), 2));
+    ASSERT_TRUE(GrowArrayInsert(&four, &a, sizeof(int), a.count));
+    EXPECT_EQ(Contents(a), (std::vector<int>{0, 1, 2, 3, 4}));
+    EXPECT_EQ(a.capacity, 5);
+    GrowArrayFree(&a);
+}
+
+TEST(GrowArray, InsertingOwnElementIntoFullArrayKeepsItsValue) {
+    // Large enough that realloc is likely to move the buffer.
+    GrowArray a;
+    GrowArrayInit(&a, 1, std::realloc, std::free);
+    for (int i = 0; i < 1000; ++i)
+        ASSERT_TRUE(GrowArrayInsert(&i, &a, sizeof i, a.count));
+    ASSERT_EQ(a.count, a.capacity);
+    const int* third = static_cast<const int*>(a.data) + 3;
+    ASSERT_TRUE(GrowArrayInsert(third, &a, sizeof(int), 0));
+    EXPECT_EQ(static_cast<const int*>(a.data)[0], 3);
+    EXPECT_EQ(static_cast<const int*>(a.data)[4], 3);
+    EXPECT_EQ(a.count, 1001);
+    GrowArrayFree(&a);
+}
+
+TEST(GrowArray, EraseNothingFirstAndRange) {
+    GrowArray a = Filled({1, 2, 3, 4, 5});
+    GrowArrayErase(&a, sizeof(int), 0, 0);
+    EXPECT_EQ(Contents(a), (std::vector<int>{1, 2, 3, 4, 5}));
+    GrowArrayErase(&a, sizeof(int), 1, 0);
+    EXPECT_EQ(Contents(a), (std::vector<int>{2, 3, 4, 5}));
+    GrowArrayErase(&a, sizeof(int), 2, 1);
+    EXPECT_EQ(Contents(a), (std::vector<int>{2, 5}));
+    EXPECT_EQ(a.capacity, 5) << "the buffer never shrinks";
+    GrowArrayFree(&a);
+}
+
+TEST(GrowArray, CopyOfEmptyArrayAllocatesNothing) {
+    GrowArray empty;
+    GrowArrayInit(&empty, 1, CountingRealloc, std::free);
+    GrowArray copy;
+    gAllocations = 0;
+    ASSERT_TRUE(GrowArrayCopy(&copy, &empty, sizeof(int)));
+    EXPECT_EQ(gAllocations, 0);
+    EXPECT_EQ(copy.data, nullptr);
+    EXPECT_EQ(copy.count, 0);
+    EXPECT_EQ(copy.reallocate, CountingRealloc);
+}
+
+TEST(GrowArray, CopyIsIndependent) {
+    GrowArray a = Filled({7, 8});
+    GrowArray copy;
+    ASSERT_TRUE(GrowArrayCopy(&copy, &a, sizeof(int)));
+    EXPECT_NE(copy.data, a.data);
+    EXPECT_EQ(copy.capacity, 2);
+    int nine = 9;
+    ASSERT_TRUE(GrowArrayInsert(&nine, &copy, sizeof(int), 0));
+    EXPECT_EQ(Contents(a), (std::vector<int>{7, 8}));
+    EXPECT_EQ(Contents(copy), (std::vector<int>{9, 7, 8}));
+    GrowArrayFree(&a);
+    GrowArrayFree(&copy);
+}
+
+TEST(GrowArray, AssignReplacesContents) {
+    GrowArray a = Filled({1, 2, 3});
+    GrowArray b = Filled({4});
+    ASSERT_TRUE(GrowArrayAssign(&a, sizeof(int), &b));
+    EXPECT_EQ(Contents(a), (std::vector<int>{4}));
+    EXPECT_EQ(a.capacity, 1);
+    ASSERT_TRUE(GrowArrayAssign(&a, sizeof(int), &a)) << "self-assignment keeps the contents";
+    EXPECT_EQ(Contents(a), (std::vector<int>{4}));
+    GrowArrayFree(&a);
+    GrowArrayFree(&b);
+}
+
+TEST(GrowArray, AssigningEmptyArrayReleasesBuffer) {
+    GrowArray a = Filled({1, 2, 3});
+    GrowArray empty;
+    GrowArrayInit(&empty, 1, std::realloc, std::free);
+    ASSERT_TRUE(GrowArrayAssign(&a, sizeof(int), &empty));
+    EXPECT_EQ(a.data, nullptr);
+    EXPECT_EQ(a.count, 0);
+    EXPECT_EQ(a.capacity, 0);
+    ASSERT_TRUE(GrowArrayAssign(&a, sizeof(int), &empty)) << "empty onto empty";
+    EXPECT_EQ(a.data, nullptr);
+}
+
+TEST(GrowArray, FailedAllocationLeavesArrayUnchanged) {
+    GrowArray a;
+    GrowArrayInit(&a, 1, [](void*, std::size_t) -> void* { return nullptr; }, std::free);
+    int one = 1;
+    EXPECT_FALSE(GrowArrayInsert(&one, &a, sizeof one, 0));
+    EXPECT_EQ(a.count, 0);
+    EXPECT_EQ(a.capacity, 0);
+}
+
+TEST(GrowArray, FreeKeepsStepAndFunctions) {
+    GrowArray a = Filled({1});
+    a.step = 4;
+    GrowArrayFree(&a);
+    EXPECT_EQ(a.step, 4);
+    EXPECT_EQ(a.release, &std::free);
+    EXPECT_EQ(a.data, nullptr);
+    EXPECT_EQ(a.count, 0);
+}

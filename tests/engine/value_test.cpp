@@ -1,0 +1,77 @@
+#include "engine/token_program.h"
+#include "engine/value.h"
+
+#include <cmath>
+#include <limits>
+
+#include <gtest/gtest.h>
+
+TEST(Value, SizeMatchesTheRecordLayout) { EXPECT_EQ(sizeof(Value), 24u); }
+
+TEST(Value, AsIntegerTruncatesTowardZeroAndWrapsToLow32Bits) {
+    const double inf = std::numeric_limits<double>::infinity();
+    const double nan = std::numeric_limits<double>::quiet_NaN();
+    struct Case {
+        Value value;
+        int32_t expected;
+    } cases[] = {
+        {MakeInteger(-4), -4},
+        {MakeDouble(2.9), 2},
+        {MakeDouble(-2.9), -2},
+        {MakeComplex(5.5, 9.0), 5},
+        {MakeDouble(3e9), static_cast<int32_t>(3000000000LL - 4294967296LL)},
+        {MakeDouble(4294967296.0 + 7), 7},
+        {MakeDouble(-2147483649.0), 2147483647},
+        {MakeDouble(nan), 0},
+        {MakeDouble(-nan), 0},
+        {MakeDouble(inf), -1},  // saturates to INT64_MAX, whose low 32 bits are all ones
+        {MakeDouble(-inf), 0},  // INT64_MIN has zero low bits
+        {MakeDouble(1e300), -1},
+        {MakeDouble(-1e300), 0},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(AsInteger(c.value), c.expected) << AsDouble(c.value);
+}
+
+TEST(Value, AccessorsOfEveryKind) {
+    EXPECT_EQ(AsDouble(MakeInteger(-4)), -4.0);
+    EXPECT_EQ(RealPart(MakeInteger(-4)), -4.0);
+    EXPECT_EQ(ImagPart(MakeInteger(-4)), 0.0);
+    EXPECT_EQ(AsDouble(MakeDouble(1.5)), 1.5);
+    EXPECT_EQ(ImagPart(MakeDouble(1.5)), 0.0);
+    const Value c = MakeComplex(1.5, -2.5);
+    EXPECT_EQ(c.kind, ValueKind::Complex);
+    EXPECT_EQ(AsDouble(c), 1.5);
+    EXPECT_EQ(RealPart(c), 1.5);
+    EXPECT_EQ(ImagPart(c), -2.5);
+}
+
+TEST(TokenProgram, LiteralsAndOpcodesStayPaired) {
+    TokenProgram p;
+    TokenProgramInit(&p);
+    EXPECT_EQ(p.display, DisplayMode::Decimal);
+    ASSERT_TRUE(AppendLiteral(&p, MakeInteger(2)));
+    ASSERT_TRUE(AppendLiteral(&p, MakeInteger(3)));
+    ASSERT_TRUE(AppendOpcode(&p, Opcode::Add));
+    ASSERT_EQ(p.literals.count, 2);
+    ASSERT_EQ(p.ops.count, 3);
+    EXPECT_EQ(LiteralAt(p, 1).number.integer, 3);
+    EXPECT_EQ(OpcodeAt(p, 0), Opcode::PushLiteral);
+    EXPECT_EQ(OpcodeAt(p, 2), Opcode::Add);
+    TokenProgramFree(&p);
+    EXPECT_EQ(p.literals.data, nullptr);
+}
+
+TEST(ValueStack, PushPopInStackOrder) {
+    ValueStack s;
+    ValueStackInit(&s);
+    ASSERT_TRUE(ValueStackPush(&s, MakeInteger(1)));
+    ASSERT_TRUE(ValueStackPush(&s, MakeDouble(2.0)));
+    Value v;
+    ASSERT_TRUE(ValueStackPop(&s, &v));
+    EXPECT_EQ(v.kind, ValueKind::Double);
+    ASSERT_TRUE(ValueStackPop(&s, &v));
+    EXPECT_EQ(v.number.integer, 1);
+    EXPECT_FALSE(ValueStackPop(&s, &v));
+    ValueStackFree(&s);
+}
