@@ -1,0 +1,19 @@
+// How the catalogue asks which language to load when the saved name matches none of the
+// language file's names. The program plugs in the language dialog; the command-line
+// evaluator answers from its arguments.
+#pragma once
+
+#include <cstdint>
+
+#include "engine/grow_array.h"
+
+class LanguageChooser {
+public:
+    // names: the language file's names (char* each, file order; a name's position is its
+    // language index). Writes a valid index and returns true, or returns false when no
+    // language could be chosen (the load then fails).
+    virtual bool Choose(const GrowArray& names, int32_t* index) = 0;
+
+protected:
+    ~LanguageChooser() = default;
+};
