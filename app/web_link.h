@@ -1,0 +1,79 @@
+// A hyperlink made from a dialog's static text control: underlined text in the link colour
+// (the visited colour once opened), a hand cursor over the text, the address in a tooltip,
+// and the address opened on a click or on Space or Enter.
+#pragma once
+
+#include <windows.h>
+
+class WebLink {
+  public:
+    // How the address is opened; the shell's by default.
+    using Opener = HINSTANCE(WINAPI*)(HWND, LPCSTR, LPCSTR, LPCSTR, LPCSTR, INT);
+
+    explicit WebLink(Opener opener = ShellExecuteA);
+    ~WebLink();
+    WebLink(const WebLink&) = delete;
+    WebLink& operator=(const WebLink&) = delete;
+
+    // False (label absent) when the copy cannot be allocated.
+    bool SetText(const char* text);
+    // False (target absent) when the copy cannot be allocated.
+    bool SetTarget(const char* address);
+    // Replaces the control's window procedure by the link's; the previous one comes back
+    // when the control is destroyed.
+    bool AttachToControl(HWND control);
+    // Opens only http and https addresses; true when the shell reports success.
+    bool OpenTarget();
+
+    HWND Window() const { return window_; }
+    bool Visited() const { return visited_; }
+    COLORREF LinkColour() const { return linkColour_; }
+    COLORREF VisitedColour() const { return visitedColour_; }
+    RECT LinkRect() const { return linkRect_; }
+
+  private:
+    static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+
+    void Initialize();
+    void CreateLinkFont();
+    void CreateTooltip();
+    void ReadBrowserColours();
+    void ComputeLinkRect();
+    void Draw(HDC dc);
+    const char* ShownText() const;
+    UINT AlignmentFlags() const;
+    bool PointInLink(LPARAM lParam) const;
+
+    bool OnMouseRelay(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result);
+    bool OnEraseBackground(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result);
+    bool OnPaint(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result);
+    bool OnFocusChange(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result);
+    bool OnMouseMove(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result);
+    bool OnLeftButtonDown(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result);
+    bool OnLeftButtonUp(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result);
+    bool OnChar(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result);
+    bool OnGetDialogCode(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result);
+    bool OnSetCursor(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result);
+    bool OnNonClientDestroy(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result);
+
+    struct MessageEntry {
+        UINT first;
+        UINT last;
+        bool (WebLink::*handler)(UINT, WPARAM, LPARAM, LRESULT*);
+    };
+    static const MessageEntry kMessages[];
+
+    HWND window_ = nullptr;
+    WNDPROC previous_ = nullptr;
+    char* label_ = nullptr;
+    char* target_ = nullptr;
+    HCURSOR cursor_ = nullptr;
+    HFONT font_ = nullptr;
+    RECT linkRect_{};
+    bool paintLabel_ = true;
+    HWND tooltip_ = nullptr;
+    bool visited_ = false;
+    COLORREF linkColour_ = RGB(0, 0, 255);
+    COLORREF visitedColour_ = RGB(128, 0, 128);
+    Opener opener_;
+};
