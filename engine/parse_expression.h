@@ -1,0 +1,15 @@
+// The parse phase of a calculation: compiles an expression text into a token program.
+#pragma once
+
+#include <string>
+
+#include "engine/token_program.h"
+#include "engine/value.h"
+
+// Compiles text (NUL-terminated, the caller has appended "=") into program. On success
+// returns true and program holds literals/ops/display (caller frees it with
+// TokenProgramFree). On failure returns false, program is left empty (freed), and *failure
+// holds the echo: the space-stripped text up to the progress mark followed by
+// TranslationText(TextId::ParsingFailed).
+bool ParseExpression(const char* text, EvalFlags flags, TokenProgram* program,
+                     std::string* failure);
