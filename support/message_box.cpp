@@ -1,0 +1,105 @@
+#include "support/message_box.h"
+
+#include <cstdio>
+#include <cstring>
+#include <string>
+
+#include "app/center_window.h"
+
+namespace {
+
+constexpr size_t kMaxPath = 260;
+
+// Centres the first window activated on this thread while it is installed (the message box
+// about to be shown) and then removes itself.
+class CenteringHook {
+  public:
+    CenteringHook() {
+        active_ = this;
+        hook_ = SetWindowsHookExA(WH_CBT, &CenteringHook::Procedure, nullptr, GetCurrentThreadId());
+    }
+    ~CenteringHook() {
+        Remove();
+        active_ = nullptr;
+    }
+    CenteringHook(const CenteringHook&) = delete;
+    CenteringHook& operator=(const CenteringHook&) = delete;
+
+  private:
+    void Remove() {
+        if (hook_ != nullptr) {
+            UnhookWindowsHookEx(hook_);
+            hook_ = nullptr;
+        }
+    }
+
+    static LRESULT CALLBACK Procedure(int code, WPARAM wParam, LPARAM lParam) {
+        CenteringHook* self = active_;
+        HHOOK hook = self != nullptr ? self->hook_ : nullptr;
+        if (code == HCBT_ACTIVATE && hook != nullptr) {
+            CenterOnOwner(reinterpret_cast<HWND>(wParam), nullptr);
+            self->Remove();
+        }
+        return CallNextHookEx(hook, code, wParam, lParam);
+    }
+
+    static thread_local CenteringHook* active_;
+    HHOOK hook_ = nullptr;
+};
+
+thread_local CenteringHook* CenteringHook::active_ = nullptr;
+
+int ShowCenteredBox(const char* text, UINT type) {
+    char caption[kMaxPath + 1];
+    ProgramBaseName(caption, sizeof caption);
+    CenteringHook hook;
+    return MessageBoxA(GetActiveWindow(), text, caption, type);
+}
+
+} // namespace
+
+int ShowMessage(const char* text, UINT type) {
+    return ShowCenteredBox(text, type);
+}
+
+void ShowSystemError(const char* text, UINT type) {
+    DWORD code = GetLastError();
+    char* description = nullptr;
+    DWORD length = FormatMessageA(FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM |
+                                      FORMAT_MESSAGE_IGNORE_INSERTS,
+                                  nullptr, code, MAKELANGID(LANG_NEUTRAL, SUBLANG_DEFAULT),
+                                  reinterpret_cast<char*>(&description), 0, nullptr);
+    const char* shown =
+        length != 0 && description != nullptr ? description : "Message description not found";
+    const char* format = "%s\n(0x%X): %s";
+    int size = std::snprintf(nullptr, 0, format, text, static_cast<unsigned>(code), shown);
+    std::string message(size > 0 ? static_cast<size_t>(size) : 0, '\0');
+    std::snprintf(&message[0], message.size() + 1, format, text, static_cast<unsigned>(code),
+                  shown);
+    if (description != nullptr) {
+        LocalFree(description);
+    }
+    ShowCenteredBox(message.c_str(), type);
+}
+
+void ProgramBaseName(char* buffer, size_t max) {
+    char path[kMaxPath];
+    DWORD length = GetModuleFileNameA(nullptr, path, sizeof path);
+    path[length < sizeof path ? length : sizeof path - 1] = '\0';
+    PathBaseName(path, buffer, max);
+}
+
+void PathBaseName(const char* path, char* buffer, size_t max) {
+    if (max == 0) {
+        return;
+    }
+    const char* name = std::strrchr(path, '\\');
+    name = name != nullptr ? name + 1 : path;
+    const char* dot = std::strrchr(name, '.');
+    size_t length = dot != nullptr ? static_cast<size_t>(dot - name) : std::strlen(name);
+    if (length > max - 1) {
+        length = max - 1;
+    }
+    std::memcpy(buffer, name, length);
+    buffer[length] = '\0';
+}

@@ -1,0 +1,151 @@
+#include "translation/language_dialog.h"
+
+#include <cstring>
+
+namespace {
+
+// Builds the dialog template in memory: DWORD-aligned, 16-bit texts.
+class TemplateWriter {
+  public:
+    void Word(uint16_t value) { Put(&value, sizeof value); }
+    void Dword(uint32_t value) { Put(&value, sizeof value); }
+    void Short(int16_t value) { Put(&value, sizeof value); }
+    void Byte(uint8_t value) { Put(&value, sizeof value); }
+    // A NUL-terminated ASCII text as 16-bit characters.
+    void Text(const char* text) {
+        do {
+            Word(static_cast<uint8_t>(*text));
+        } while (*text++ != '\0');
+    }
+    void AlignDword() {
+        while (size_ % 4 != 0) {
+            Byte(0);
+        }
+    }
+    const DLGTEMPLATE* Template() const { return reinterpret_cast<const DLGTEMPLATE*>(buffer_); }
+
+  private:
+    void Put(const void* data, size_t bytes) {
+        std::memcpy(buffer_ + size_, data, bytes);
+        size_ += bytes;
+    }
+
+    alignas(4) unsigned char buffer_[256] = {};
+    size_t size_ = 0;
+};
+
+constexpr uint16_t kButtonClass = 0x0080;
+constexpr uint16_t kComboBoxClass = 0x0085;
+
+void WriteItem(TemplateWriter* out, uint32_t style, int16_t x, int16_t y, int16_t cx, int16_t cy,
+               uint32_t id, uint16_t classAtom, const char* text) {
+    out->AlignDword();
+    out->Dword(0); // help id
+    out->Dword(0); // extended style
+    out->Dword(style);
+    out->Short(x);
+    out->Short(y);
+    out->Short(cx);
+    out->Short(cy);
+    out->Dword(id);
+    out->Word(0xFFFF);
+    out->Word(classAtom);
+    out->Text(text);
+    out->Word(0); // no creation data
+}
+
+// Pop-up with caption, system menu and modal frame, centred, in the fixed system font; an
+// "OK" default button and a sorted drop-down combo box of the names.
+void WriteLanguageTemplate(TemplateWriter* out) {
+    out->Word(1);      // version
+    out->Word(0xFFFF); // extended template
+    out->Dword(0);     // help id
+    out->Dword(0);     // extended style
+    out->Dword(0x80C808C8);
+    out->Word(2); // items
+    out->Short(0);
+    out->Short(0);
+    out->Short(123);
+    out->Short(54);
+    out->Word(0);  // no menu
+    out->Word(0);  // default class
+    out->Text(""); // empty caption
+    out->Word(8);  // points
+    out->Word(400);
+    out->Byte(0); // not italic
+    out->Byte(1); // character set
+    out->Text("MS Shell Dlg");
+    WriteItem(out, 0x50010001, 34, 32, 50, 14, IDOK, kButtonClass, "OK");
+    WriteItem(out, 0x50210102, 7, 7, 109, 65, kLanguageListId, kComboBoxClass, "");
+}
+
+struct Request {
+    const GrowArray* names;
+    int32_t* index;
+};
+
+void OnInitDialog(HWND dialog, const Request& request) {
+    HWND list = GetDlgItem(dialog, kLanguageListId);
+    for (int32_t i = 0; i < request.names->count; ++i) {
+        const char* name = *static_cast<char**>(GrowArrayAt(request.names, sizeof(char*), i));
+        LRESULT item = SendMessageA(list, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(name));
+        if (item >= 0) {
+            SendMessageA(list, CB_SETITEMDATA, static_cast<WPARAM>(item), i);
+        }
+    }
+    SendMessageA(list, CB_SELECTSTRING, static_cast<WPARAM>(-1),
+                 reinterpret_cast<LPARAM>("English"));
+}
+
+// Ends the dialog with the selected name's file index; without a selection OK does nothing.
+void OnOk(HWND dialog, const Request& request) {
+    HWND list = GetDlgItem(dialog, kLanguageListId);
+    LRESULT item = SendMessageA(list, CB_GETCURSEL, 0, 0);
+    if (item == CB_ERR) {
+        return;
+    }
+    *request.index =
+        static_cast<int32_t>(SendMessageA(list, CB_GETITEMDATA, static_cast<WPARAM>(item), 0));
+    EndDialog(dialog, 1);
+}
+
+// Cancel (Escape, the close box) is left to the default handling, which keeps the dialog
+// open: a language must be chosen.
+INT_PTR CALLBACK LanguageDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+    case WM_INITDIALOG:
+        SetWindowLongPtrA(dialog, DWLP_USER, lParam);
+        OnInitDialog(dialog, *reinterpret_cast<const Request*>(lParam));
+        return TRUE;
+    case WM_COMMAND:
+        if (LOWORD(wParam) == IDOK && HIWORD(wParam) == 0) {
+            auto* request = reinterpret_cast<const Request*>(GetWindowLongPtrA(dialog, DWLP_USER));
+            if (request != nullptr) {
+                OnOk(dialog, *request);
+            }
+            return TRUE;
+        }
+        return FALSE;
+    default:
+        return FALSE;
+    }
+}
+
+} // namespace
+
+bool ChooseLanguage(int32_t* index, const GrowArray& names, HWND owner) {
+    if (names.count == 0) {
+        return false;
+    }
+    TemplateWriter writer;
+    WriteLanguageTemplate(&writer);
+    Request request{&names, index};
+    INT_PTR result =
+        DialogBoxIndirectParamA(GetModuleHandleA(nullptr), writer.Template(), owner,
+                                LanguageDialogProc, reinterpret_cast<LPARAM>(&request));
+    return result == 1;
+}
+
+bool DialogLanguageChooser::Choose(const GrowArray& names, int32_t* index) {
+    return ChooseLanguage(index, names, owner_);
+}
