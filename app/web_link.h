@@ -1,5 +1,5 @@
-// A hyperlink made from a dialog's static text control: underlined text in the link colour
-// (the visited colour once opened), a hand cursor over the text, the address in a tooltip,
+// A hyperlink made from a dialog's static text control: underlined text in the link color
+// (the visited color once opened), a hand cursor over the text, the address in a tooltip,
 // and the address opened on a click or on Space or Enter.
 #pragma once
 
@@ -27,8 +27,8 @@ class WebLink {
 
     HWND Window() const { return window_; }
     bool Visited() const { return visited_; }
-    COLORREF LinkColour() const { return linkColour_; }
-    COLORREF VisitedColour() const { return visitedColour_; }
+    COLORREF LinkColor() const { return linkColor_; }
+    COLORREF VisitedColor() const { return visitedColor_; }
     RECT LinkRect() const { return linkRect_; }
 
   private:
@@ -37,7 +37,6 @@ class WebLink {
     void Initialize();
     void CreateLinkFont();
     void CreateTooltip();
-    void ReadBrowserColours();
     void ComputeLinkRect();
     void Draw(HDC dc);
     const char* ShownText() const;
@@ -73,7 +72,7 @@ class WebLink {
     bool paintLabel_ = true;
     HWND tooltip_ = nullptr;
     bool visited_ = false;
-    COLORREF linkColour_ = RGB(0, 0, 255);
-    COLORREF visitedColour_ = RGB(128, 0, 128);
+    COLORREF linkColor_ = RGB(0, 0, 255);
+    COLORREF visitedColor_ = RGB(128, 0, 128);
     Opener opener_;
 };
