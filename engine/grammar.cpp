@@ -1,0 +1,100 @@
+#include "engine/grammar.h"
+
+#include "engine/literal_actions.h"
+
+namespace {
+
+RangeMatch Digit() {
+    return RangeMatch('0', '9');
+}
+
+// A number directly followed by a constant is multiplied by it.
+auto ImplicitConstant(const Rule& constant) {
+    return Optional(
+        ActionParser(RuleRef(constant), static_cast<int32_t>(Opcode::Multiply), OpcodeAction));
+}
+
+auto Call(const char* name, Opcode opcode, const Rule& group) {
+    return ActionParser(Sequence(TextMatch(name), RuleRef(group)), static_cast<int32_t>(opcode),
+                        OpcodeAction);
+}
+
+// The operator character, then the right operand, then the operator's opcode.
+auto Operation(char op, const Rule& operand, Opcode opcode) {
+    return ActionParser(Sequence(CharMatch(op), RuleRef(operand)), static_cast<int32_t>(opcode),
+                        OpcodeAction);
+}
+
+auto Display(char letter, DisplayMode mode) {
+    return ActionParser(CharMatch(letter), static_cast<int32_t>(mode), DisplayAction);
+}
+
+} // namespace
+
+void GrammarBuild(Grammar* g) {
+    g->Constant = Choice(ActionParser(TextMatch("pi"), ConstantIndex::Pi, ConstantAction),
+                         ActionParser(TextMatch("e"), ConstantIndex::E, ConstantAction),
+                         ActionParser(TextMatch("i"), ConstantIndex::I, ConstantAction));
+    g->CharLiteral = ActionParser(
+        Sequence(CharMatch('\''), OptionalCharMatch('\\'), RangeMatch(1, 127), CharMatch('\'')),
+        Radix::Character, IntegerLiteralAction);
+    g->DecLiteral = Sequence(ActionParser(OneOrMore(Digit()), Radix::Decimal, IntegerLiteralAction),
+                             ImplicitConstant(g->Constant));
+    g->ExponentMark = Choice(CharMatch('e'), CharMatch('E'), CharMatch('d'), CharMatch('D'));
+    g->Sign = Choice(CharMatch('-'), CharMatch('+'));
+    g->ExponentPart =
+        Sequence(RuleRef(g->ExponentMark), Optional(RuleRef(g->Sign)), OneOrMore(Digit()));
+    g->PointFraction =
+        Sequence(CharMatch('.'), ZeroOrMore(Digit()), Optional(RuleRef(g->ExponentPart)));
+    g->ScaledFraction =
+        Sequence(OptionalCharMatch('.'), ZeroOrMore(Digit()), RuleRef(g->ExponentPart));
+    // A floating literal holds at least one mantissa digit: "e+1" is e plus 1, and a lone
+    // "." or ".e5" is no number.
+    g->FloatLiteral = Sequence(
+        ActionParser(Choice(Sequence(OneOrMore(Digit()),
+                                     Choice(RuleRef(g->ScaledFraction), RuleRef(g->PointFraction))),
+                            Sequence(CharMatch('.'), OneOrMore(Digit()),
+                                     Optional(RuleRef(g->ExponentPart)))),
+                     0, FloatLiteralAction),
+        ImplicitConstant(g->Constant));
+    g->BinLiteral =
+        Sequence(ActionParser(Sequence(TextMatch("0b"), OneOrMore(RangeMatch('0', '1'))),
+                              Radix::Binary, IntegerLiteralAction),
+                 ImplicitConstant(g->Constant));
+    g->HexLiteral =
+        Sequence(ActionParser(Sequence(TextMatch("0x"),
+                                       OneOrMore(Choice(RangeMatch('0', '9'), RangeMatch('a', 'f'),
+                                                        RangeMatch('A', 'F')))),
+                              Radix::Hexadecimal, IntegerLiteralAction),
+                 ImplicitConstant(g->Constant));
+    g->Literal = Choice(RuleRef(g->HexLiteral), RuleRef(g->BinLiteral), RuleRef(g->FloatLiteral),
+                        RuleRef(g->DecLiteral), RuleRef(g->Constant), RuleRef(g->CharLiteral));
+    g->Group = Sequence(CharMatch('('), RuleRef(g->Expression), CharMatch(')'));
+    g->FunctionCall =
+        Choice(Call("sin", Opcode::Sin, g->Group), Call("asin", Opcode::Asin, g->Group),
+               Call("cos", Opcode::Cos, g->Group), Call("acos", Opcode::Acos, g->Group),
+               Call("tan", Opcode::Tan, g->Group), Call("atan", Opcode::Atan, g->Group),
+               Call("rad", Opcode::Rad, g->Group), Call("deg", Opcode::Deg, g->Group),
+               Call("log10", Opcode::Log10, g->Group), Call("log2", Opcode::Log2, g->Group),
+               Call("ln", Opcode::Ln, g->Group), Call("sqrt", Opcode::Sqrt, g->Group),
+               Call("re", Opcode::Re, g->Group), Call("im", Opcode::Im, g->Group),
+               Call("abs", Opcode::Abs, g->Group));
+    g->Factor = NestingLimit(Choice(RuleRef(g->FunctionCall), RuleRef(g->Literal),
+                                    RuleRef(g->Group), Operation('+', g->Factor, Opcode::Plus),
+                                    Operation('-', g->Factor, Opcode::Negate)),
+                             kMaxNesting);
+    g->Exponentiation =
+        Sequence(RuleRef(g->Factor), ZeroOrMore(Operation('^', g->Factor, Opcode::Power)));
+    g->Term = Sequence(RuleRef(g->Exponentiation),
+                       ZeroOrMore(Choice(Operation('*', g->Exponentiation, Opcode::Multiply),
+                                         Operation('/', g->Exponentiation, Opcode::Divide),
+                                         Operation('%', g->Exponentiation, Opcode::Modulo))));
+    g->Expression =
+        Sequence(RuleRef(g->Term), ZeroOrMore(Choice(Operation('+', g->Term, Opcode::Add),
+                                                     Operation('-', g->Term, Opcode::Subtract))));
+    g->DisplaySuffix = Sequence(CharMatch(','), Choice(Display('x', DisplayMode::Hexadecimal),
+                                                       Display('b', DisplayMode::Binary),
+                                                       Display('c', DisplayMode::Character)));
+    g->Statement =
+        Sequence(RuleRef(g->Expression), Optional(RuleRef(g->DisplaySuffix)), CharMatch('='));
+}

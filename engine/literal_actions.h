@@ -1,0 +1,32 @@
+// The grammar's action routines: each stores the end of its match through the progress
+// mark, then appends to the token program. They return false only when memory runs out.
+#pragma once
+
+#include <cstdint>
+
+#include "engine/parse_state.h"
+
+// Radix index of IntegerLiteralAction.
+namespace Radix {
+constexpr int32_t Decimal = 0;
+constexpr int32_t Hexadecimal = 1; // the text starts with "0x"
+constexpr int32_t Binary = 2;      // the text starts with "0b"
+constexpr int32_t Character = 3;   // 'c' or '\c'
+} // namespace Radix
+
+// Constant index of ConstantAction.
+namespace ConstantIndex {
+constexpr int32_t Pi = 0;
+constexpr int32_t E = 1;
+constexpr int32_t I = 2;
+} // namespace ConstantIndex
+
+// Appends the matched integer; a value above 2147483647 gives 2147483647. A Double in
+// floating mode, else an Integer.
+bool IntegerLiteralAction(int32_t radix, const ParserSnapshot& before, ParseState* state);
+// Appends the matched floating literal as the nearest Double ("d" or "D" marks the exponent
+// as "e" does); the data is not used.
+bool FloatLiteralAction(int32_t data, const ParserSnapshot& before, ParseState* state);
+bool ConstantAction(int32_t constant, const ParserSnapshot& before, ParseState* state);
+bool OpcodeAction(int32_t opcode, const ParserSnapshot& before, ParseState* state);
+bool DisplayAction(int32_t display, const ParserSnapshot& before, ParseState* state);

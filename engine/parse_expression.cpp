@@ -1,0 +1,45 @@
+#include "engine/parse_expression.h"
+
+#include "engine/grammar.h"
+#include "engine/parse_state.h"
+#include "translation/translation_keys.h"
+
+namespace {
+
+const char kOutOfMemory[] = "Out of memory";
+
+// The grammar skips no white space: spaces are dropped beforehand, anywhere in the text.
+std::string WithoutSpaces(const char* text) {
+    std::string stripped;
+    for (const char* p = text; *p != '\0'; ++p) {
+        if (*p != ' ')
+            stripped += *p;
+    }
+    return stripped;
+}
+
+} // namespace
+
+bool ParseExpression(const char* text, EvalFlags flags, TokenProgram* program,
+                     std::string* failure) {
+    Grammar grammar;
+    GrammarBuild(&grammar);
+    const std::string stripped = WithoutSpaces(text);
+    const char* mark = nullptr;
+    ParseState state;
+    ParseStateInit(&state, flags, stripped.c_str(), &mark);
+    const bool parsed = grammar.Statement.parse(&state);
+    if (parsed && !state.outOfMemory) {
+        *program = state.program;
+        return true;
+    }
+    TokenProgramFree(&state.program);
+    *program = state.program;
+    if (state.outOfMemory) {
+        *failure = kOutOfMemory;
+    } else {
+        failure->assign(stripped.c_str(), static_cast<std::size_t>(mark - stripped.c_str()));
+        *failure += TranslationText(TextId::ParsingFailed);
+    }
+    return false;
+}

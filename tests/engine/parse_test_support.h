@@ -1,0 +1,75 @@
+// Helpers for the parse tests: run the parse phase on a text as the user types it, and
+// describe the program built in a compact form that tables can state.
+#pragma once
+
+#include <cstdio>
+#include <string>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "engine/parse_expression.h"
+#include "translation/translation_keys.h"
+
+// The failure text of the key table in use is "Parsing failed", as in the English file.
+class ParseTextsTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        for (int32_t id = 0; id < kTranslationKeyCount; ++id)
+            keys_[id] = {id, ApplicationKeys()[id].key, nullptr};
+        keys_[TextId::ParsingFailed].text = parsingFailed_;
+        TranslationUseTable(keys_, kTranslationKeyCount);
+    }
+    void TearDown() override { TranslationUseTable(nullptr, 0); }
+
+  private:
+    TranslationKey keys_[kTranslationKeyCount];
+    char parsingFailed_[15] = "Parsing failed";
+};
+
+// Integer 2 is "2", Double 2.0 is "2.0", the constants are "pi", "e" and "i".
+inline std::string Describe(const Value& v) {
+    char text[64];
+    switch (v.kind) {
+    case ValueKind::Integer:
+        return std::to_string(v.number.integer);
+    case ValueKind::Double:
+        if (v.number.real == 3.141592653589793)
+            return "pi";
+        if (v.number.real == 2.718281828459045)
+            return "e";
+        std::snprintf(text, sizeof text, "%.16g", v.number.real);
+        if (std::string(text).find_first_of(".en") == std::string::npos)
+            return std::string(text) + ".0";
+        return text;
+    case ValueKind::Complex:
+        if (v.number.real == 0.0 && v.imag == 1.0)
+            return "i";
+        std::snprintf(text, sizeof text, "(%.16g,%.16g)", v.number.real, v.imag);
+        return text;
+    }
+    return "?";
+}
+
+struct ParseResult {
+    bool ok;
+    std::string literals; // described, separated by single spaces
+    std::vector<int> ops;
+    int display;
+    std::string failure;
+};
+
+// Appends "=" as the calculator window does.
+inline ParseResult ParseTyped(const std::string& typed, EvalFlags flags = 0) {
+    const std::string text = typed + "=";
+    TokenProgram program;
+    ParseResult result{};
+    result.ok = ParseExpression(text.c_str(), flags, &program, &result.failure);
+    for (int32_t k = 0; k < program.literals.count; ++k)
+        result.literals += (k == 0 ? "" : " ") + Describe(LiteralAt(program, k));
+    for (int32_t k = 0; k < program.ops.count; ++k)
+        result.ops.push_back(static_cast<int>(OpcodeAt(program, k)));
+    result.display = static_cast<int>(program.display);
+    TokenProgramFree(&program);
+    return result;
+}
