@@ -1,0 +1,90 @@
+#include "translation/catalogue.h"
+
+#include <cstring>
+#include <string>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "support/executable_path.h"
+#include "support/version.h"
+#include "tests/support/temp_dir.h"
+#include "tests/translation/catalogue_test_support.h"
+
+namespace {
+
+// The build copies the shipped language file beside this program.
+std::string ShippedFilePath() {
+    const std::string program = ExecutablePath();
+    return program.substr(0, program.find_last_of("/\\") + 1) + "Abacon.t9n";
+}
+
+const std::vector<std::string> kLanguages = {"English", "Deutsch",
+                                             "Fran\xE7"
+                                             "ais",
+                                             "Espa\xF1ol"};
+
+// Menu items whose label carries a hint column after a tab.
+const int32_t kMenuItemsWithHint[] = {9, 10, 11, 12, 16, 18, 19, 21, 22, 23, 25, 26};
+
+TEST(ShippedLanguageFile, IsCodePage1252WithCrLfLines) {
+    const std::string file = TempDir::Read(ShippedFilePath());
+    ASSERT_FALSE(file.empty()) << ShippedFilePath();
+    EXPECT_EQ(file.compare(0, 10, "1.0.0.21\r\n"), 0);
+    bool accented = false;
+    for (std::size_t i = 0; i < file.size(); ++i) {
+        const unsigned char c = static_cast<unsigned char>(file[i]);
+        const unsigned char next =
+            i + 1 < file.size() ? static_cast<unsigned char>(file[i + 1]) : 0;
+        if (c == '\r') {
+            EXPECT_EQ(next, '\n') << "CR without LF at " << i;
+        }
+        if (c == '\n') {
+            EXPECT_TRUE(i > 0 && file[i - 1] == '\r') << "LF without CR at " << i;
+        }
+        EXPECT_NE(c, 0) << "NUL at " << i;
+        if (c >= 0x80)
+            accented = true;
+        // A UTF-8 lead byte followed by a continuation byte would be a UTF-8 sequence.
+        EXPECT_FALSE(c >= 0xC2 && c <= 0xF4 && next >= 0x80 && next <= 0xBF)
+            << "UTF-8 sequence at " << i;
+    }
+    EXPECT_TRUE(accented);
+    EXPECT_EQ(file.find("\r\n\r\n\r\n"), std::string::npos) << "blocks are one empty line apart";
+}
+
+class ShippedLanguageTest : public testing::TestWithParam<std::string> {
+  protected:
+    void TearDown() override { TranslationFree(); }
+};
+
+TEST_P(ShippedLanguageTest, LoadsAllKeys) {
+    char name[kLanguageNameSize] = {};
+    GetParam().copy(name, kLanguageNameSize - 1);
+    ScriptedChooser chooser;
+    uint32_t error = 0;
+    ASSERT_TRUE(TranslationLoad(ShippedFilePath().c_str(), ApplicationKeys(), kTranslationKeyCount,
+                                kProgramVersion, name, chooser, &error))
+        << std::hex << error;
+    EXPECT_EQ(chooser.calls, 0);
+    EXPECT_EQ(name, GetParam());
+    EXPECT_EQ(NamesOf(TranslationLanguageNames()), kLanguages);
+
+    for (int32_t id = 0; id < kTranslationKeyCount; ++id) {
+        ASSERT_NE(ApplicationKeys()[id].text, nullptr) << id;
+        EXPECT_GT(std::strlen(TranslationText(id)), 0u) << id;
+    }
+    EXPECT_NE(std::strchr(TranslationText(TextId::MainAbout), '&'), nullptr);
+    EXPECT_EQ(
+        std::string(TranslationText(TextId::HomeUrl)).rfind("https://abacon.merrow.example/", 0),
+        0u);
+    for (int32_t id : kMenuItemsWithHint)
+        EXPECT_NE(std::strchr(TranslationText(id), '\t'), nullptr) << id;
+    // Engine texts follow other text in the window's history; keep them short.
+    for (int32_t id = TextId::ParsingFailed; id <= TextId::OverComplex; ++id)
+        EXPECT_LE(std::strlen(TranslationText(id)), 40u) << id;
+}
+
+INSTANTIATE_TEST_SUITE_P(Languages, ShippedLanguageTest, testing::ValuesIn(kLanguages));
+
+} // namespace

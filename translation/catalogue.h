@@ -1,0 +1,73 @@
+// The translation catalogue: loads the texts of one language from the language file into
+// the application's key table, and keeps the file's language names.
+//
+//   bool TranslationInit(TranslationKey* keys, int32_t count, const char* programVersion,
+//                        char* languageName, LanguageChooser& chooser);       // Windows only
+//   bool TranslationLoad(const char* path, TranslationKey* keys, int32_t count,
+//                        const char* programVersion, char* languageName,
+//                        LanguageChooser& chooser, uint32_t* error);
+//   bool TranslationLoadText(const char* text, ...same after path...);
+//   void TranslationFree();
+//   const GrowArray& TranslationLanguageNames();
+//
+// languageName is a caller-owned buffer of kLanguageNameSize bytes: on entry the name saved
+// from the last run (may be empty), on success the chosen language's name cut to 31
+// characters. The saved name selects the first language name equal to it without regard to
+// case; when none is, the chooser is asked. On failure the catalogue is empty again and the
+// error is one of the codes below.
+//
+// The language file: blocks of CR LF lines separated by one empty line. Block 1 holds the
+// program version on its first line (the rest is comment), block 2 one language name per
+// line, and each further block a key followed by its text in every language, in the order
+// of the names. A backslash escapes the next character: \n \t \b \r \\; any other gives "?".
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "engine/grow_array.h"
+#include "translation/language_chooser.h"
+#include "translation/translation_keys.h"
+
+// Error codes of a failed load (the thread's last error on Windows).
+namespace CatalogueError {
+constexpr uint32_t OpenFailed = 0xC0070000;      // missing, unreadable or empty file
+constexpr uint32_t VersionMismatch = 0xC0070001; // the version line or the program's differs
+constexpr uint32_t KeyWithoutText = 0xC0070002;  // some key of the table got no text
+constexpr uint32_t NoLanguage = 0xC0070003;      // the chooser chose no language
+constexpr uint32_t TooFewLines = 0xC0070004;     // an entry lacks the chosen language's line
+constexpr uint32_t UnknownKey = 0xC0070005;      // an entry's key matches no key of the table
+constexpr uint32_t RepeatedKey = 0xC0070006;     // a key occurs a second time
+constexpr uint32_t OutOfMemory = 8;              // the system's not-enough-memory code
+} // namespace CatalogueError
+
+constexpr int32_t kLanguageNameSize = 32;
+
+#ifdef _WIN32
+// The program's load: the language file is the program's own path with its extension
+// replaced by ".t9n". Leaves the error code as the thread's last error.
+bool TranslationInit(TranslationKey* keys, int32_t count, const char* programVersion,
+                     char* languageName, LanguageChooser& chooser);
+#endif
+
+// Loads the language file at path.
+bool TranslationLoad(const char* path, TranslationKey* keys, int32_t count,
+                     const char* programVersion, char* languageName, LanguageChooser& chooser,
+                     uint32_t* error);
+
+// Loads from the NUL-terminated text of a language file; the text ends at its first NUL.
+bool TranslationLoadText(const char* text, TranslationKey* keys, int32_t count,
+                         const char* programVersion, char* languageName, LanguageChooser& chooser,
+                         uint32_t* error);
+
+// Frees every loaded text and language name and stops using the table. Harmless when
+// nothing is loaded.
+void TranslationFree();
+
+// The language names of the loaded file (char* each, file order); empty when nothing is
+// loaded.
+const GrowArray& TranslationLanguageNames();
+
+// The language file of a program: its path with the extension of the file name replaced by
+// ".t9n", or ".t9n" appended when the file name has none. Both / and \ end a directory.
+std::string LanguageFilePath(const std::string& programPath);
