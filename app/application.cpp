@@ -36,8 +36,10 @@ void Application::Initialize(HINSTANCE instance) {
 }
 
 void Application::Terminate() {
-    GrowArrayFree(&gLoops);
-    gInitialized = false;
+    if (gInitialized) {
+        GrowArrayFree(&gLoops);
+        gInitialized = false;
+    }
 }
 
 HINSTANCE Application::Instance() {

@@ -12,18 +12,19 @@ constexpr size_t kMaxPath = 260;
 
 // Centres the first window activated on this thread while it is installed (the message box
 // about to be shown) and then removes itself.
-class CenteringHook {
+class qCenteringHook {
   public:
-    CenteringHook() {
+    qCenteringHook() {
         active_ = this;
-        hook_ = SetWindowsHookExA(WH_CBT, &CenteringHook::Procedure, nullptr, GetCurrentThreadId());
+        hook_ =
+            SetWindowsHookExA(WH_CBT, &qCenteringHook::Procedure, nullptr, GetCurrentThreadId());
     }
-    ~CenteringHook() {
+    ~qCenteringHook() {
         Remove();
         active_ = nullptr;
     }
-    CenteringHook(const CenteringHook&) = delete;
-    CenteringHook& operator=(const CenteringHook&) = delete;
+    qCenteringHook(const qCenteringHook&) = delete;
+    qCenteringHook& operator=(const qCenteringHook&) = delete;
 
   private:
     void Remove() {
@@ -34,7 +35,7 @@ class CenteringHook {
     }
 
     static LRESULT CALLBACK Procedure(int code, WPARAM wParam, LPARAM lParam) {
-        CenteringHook* self = active_;
+        qCenteringHook* self = active_;
         HHOOK hook = self != nullptr ? self->hook_ : nullptr;
         if (code == HCBT_ACTIVATE && hook != nullptr) {
             CenterOnOwner(reinterpret_cast<HWND>(wParam), nullptr);
@@ -43,16 +44,16 @@ class CenteringHook {
         return CallNextHookEx(hook, code, wParam, lParam);
     }
 
-    static thread_local CenteringHook* active_;
+    static thread_local qCenteringHook* active_;
     HHOOK hook_ = nullptr;
 };
 
-thread_local CenteringHook* CenteringHook::active_ = nullptr;
+thread_local qCenteringHook* qCenteringHook::active_ = nullptr;
 
 int ShowCenteredBox(const char* text, UINT type) {
     char caption[kMaxPath + 1];
     ProgramBaseName(caption, sizeof caption);
-    CenteringHook hook;
+    qCenteringHook hook;
     return MessageBoxA(GetActiveWindow(), text, caption, type);
 }
 
