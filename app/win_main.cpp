@@ -1,0 +1,114 @@
+// The process: checks the platform, opens the settings, loads the language, runs the main
+// dialog with its splash in the one message loop, and tears everything down in order.
+// Every path ends with exit code 0.
+#include <windows.h>
+
+#include <commctrl.h>
+#include <objbase.h>
+
+#include "app/about_dialog.h"
+#include "app/application.h"
+#include "app/event_loop.h"
+#include "app/main_dialog.h"
+#include "app/registry_key.h"
+#include "support/dll_version.h"
+#include "support/message_box.h"
+#include "translation/catalogue.h"
+#include "translation/language_dialog.h"
+#include "translation/translation_keys.h"
+
+namespace {
+
+constexpr uint32_t kMinimumCommonControls = 0x00040047; // 4.71
+constexpr const char* kProgramVersion = "1.0.0.0021";
+constexpr REGSAM kReadWrite = KEY_READ | KEY_WRITE;
+// A saved name must fit with its terminator; one character less than the buffer, so a
+// name cut to 31 characters by the catalogue is not read back.
+constexpr DWORD kSavedNameCapacity = 31;
+
+// The settings key and the two above it, held open for the whole process. The chain stops
+// at the first key that cannot be had; the later ones then stay closed.
+struct SettingsKeys {
+    RegistryKey software;
+    RegistryKey merrow;
+    RegistryKey abacon;
+
+    bool Open() {
+        return software.Open(HKEY_CURRENT_USER, "SOFTWARE", kReadWrite) == ERROR_SUCCESS &&
+               merrow.Create(software.Handle(), "Merrow", kReadWrite) == ERROR_SUCCESS &&
+               abacon.Create(merrow.Handle(), "Abacon", kReadWrite) == ERROR_SUCCESS;
+    }
+
+    void Close() {
+        abacon.Close();
+        merrow.Close();
+        software.Close();
+    }
+};
+
+// Empty when the keys or the value are missing, not text, or too long.
+void ReadSavedLanguage(SettingsKeys& keys, char* name) {
+    name[0] = '\0';
+    if (!keys.Open()) {
+        return;
+    }
+    DWORD size = kSavedNameCapacity;
+    if (keys.abacon.QueryString("Language", name, &size) != ERROR_SUCCESS) {
+        name[0] = '\0';
+    }
+}
+
+// Creates the two windows, runs the loop and returns its result.
+int RunMainWindow(LPSTR /*commandLine*/, int showCommand) {
+    EventLoop loop;
+    Application::RegisterLoop(&loop);
+    int result = 0;
+    {
+        // Declared in this order so that the main dialog's object goes first, then the
+        // splash's, once the loop is unregistered.
+        AboutDialog splash;
+        MainDialog mainDialog;
+        if (HWND main = mainDialog.Create(Application::Instance())) {
+            HWND about = splash.ShowSplash(main);
+            ShowWindow(main, showCommand);
+            ShowWindow(about, SW_SHOW);
+            result = loop.Run();
+        }
+        Application::UnregisterLoop();
+    }
+    return result;
+}
+
+} // namespace
+
+int WINAPI WinMain(HINSTANCE instance, HINSTANCE /*previousInstance*/, LPSTR commandLine,
+                   int showCommand) {
+    if (QueryDllVersion("comctl32.dll") < kMinimumCommonControls) {
+        ShowMessage("Requires comctl32.dll version 4.71 and better.", MB_SETFOREGROUND);
+        return 0;
+    }
+    CoInitialize(nullptr);
+    InitCommonControls();
+
+    SettingsKeys keys;
+    char language[kLanguageNameSize];
+    ReadSavedLanguage(keys, language);
+
+    DialogLanguageChooser chooser(nullptr);
+    if (!TranslationInit(ApplicationKeys(), kTranslationKeyCount, kProgramVersion, language,
+                         chooser)) {
+        ShowSystemError("Cannot initialize translation module.", MB_SETFOREGROUND);
+        CoUninitialize();
+        keys.Close();
+        return 0;
+    }
+    keys.abacon.SetString("Language", language);
+
+    Application::Initialize(instance);
+    int result = RunMainWindow(commandLine, showCommand);
+    Application::Terminate();
+    TranslationFree();
+    CoUninitialize();
+    keys.Close();
+    return result;
+}

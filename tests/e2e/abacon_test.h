@@ -1,0 +1,67 @@
+// The fixture of the end-to-end tests: every test gets a scratch copy of the program and of
+// its language file, an empty settings key, and starts the real program as a user would.
+// The helpers find its windows again and drive them; every wait has a deadline.
+#pragma once
+
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "tests/e2e/language_file.h"
+#include "tools/drive/remote_process.h"
+
+// A start under Wine can be slow on a busy machine.
+constexpr DWORD kStartTimeoutMs = 30000;
+constexpr DWORD kStepTimeoutMs = 10000;
+
+// The settings under HKEY_CURRENT_USER\Software\Merrow\Abacon.
+void DeleteSettings();
+bool HasSetting(const char* name);
+// False when the value is missing or of another type.
+bool ReadSettingString(const char* name, std::string* value);
+bool ReadSettingDword(const char* name, DWORD* value);
+void WriteSettingString(const char* name, const std::string& value);
+void WriteSettingDword(const char* name, DWORD value);
+
+// The program's windows.
+bool IsLanguageDialog(HWND window);
+bool IsMainDialog(HWND window);
+bool IsAboutDialog(HWND window); // the splash, or the About dialog
+bool IsErrorBox(HWND window);    // a dialog that is none of the above
+
+enum class Press { Button, EnterKey };
+
+class AbaconTest : public ::testing::Test {
+  protected:
+    void SetUp() override;
+
+    // Replaces the language file beside the scratch program, or removes it.
+    void UseLanguageFile(const std::string& bytes);
+    void RemoveLanguageFile();
+
+    void StartProgram();
+    // The language dialog, the main dialog or an error box; null if none appears.
+    HWND WaitForFirstWindow();
+    // Answers the language dialog with the language name (the preselected one when empty).
+    void AnswerLanguageDialog(HWND dialog, const std::string& name);
+    // The main dialog once it is shown and the splash has closed; null if not.
+    HWND WaitForMainWindow();
+    // Types expression into the input and calculates; the history lines it added.
+    std::string Calculate(HWND main, const std::string& expression, Press press = Press::Button);
+    // Presses Quit (or another command that ends the program) and returns the exit code,
+    // or -1 when the program did not end.
+    long EndAndWait(HWND main, int command);
+    long WaitForExit();
+    // Saves a picture of the screen area as build/windows/screenshots/name.bmp.
+    void SaveScreenshot(const RECT& area, const std::string& name);
+
+    std::string Text(const char* key, const std::string& language) const {
+        return shipped_.Text(key, shipped_.LanguageIndex(language));
+    }
+
+    LanguageFile shipped_;
+    RemoteProcess program_;
+    std::string directory_;
+};

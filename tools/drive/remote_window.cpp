@@ -1,0 +1,129 @@
+#include "tools/drive/remote_window.h"
+
+namespace {
+
+struct WindowSearch {
+    DWORD pid;
+    std::vector<HWND> found;
+};
+
+BOOL CALLBACK CollectWindow(HWND window, LPARAM context) {
+    auto* search = reinterpret_cast<WindowSearch*>(context);
+    DWORD pid = 0;
+    GetWindowThreadProcessId(window, &pid);
+    if (pid == search->pid && IsWindowVisible(window)) {
+        search->found.push_back(window);
+    }
+    return TRUE;
+}
+
+} // namespace
+
+bool WaitUntil(DWORD timeoutMs, const std::function<bool()>& predicate) {
+    const DWORD start = GetTickCount();
+    for (;;) {
+        if (predicate()) {
+            return true;
+        }
+        if (GetTickCount() - start >= timeoutMs) {
+            return false;
+        }
+        Sleep(50);
+    }
+}
+
+std::vector<HWND> VisibleWindowsOf(DWORD pid) {
+    WindowSearch search{pid, {}};
+    EnumWindows(CollectWindow, reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
+HWND WaitForWindow(DWORD pid, DWORD timeoutMs, const std::function<bool(HWND)>& match) {
+    HWND found = nullptr;
+    WaitUntil(timeoutMs, [&] {
+        for (HWND window : VisibleWindowsOf(pid)) {
+            if (match(window)) {
+                found = window;
+                return true;
+            }
+        }
+        return false;
+    });
+    return found;
+}
+
+std::string ClassOf(HWND window) {
+    char name[64] = "";
+    GetClassNameA(window, name, sizeof name);
+    return name;
+}
+
+bool IsDialogWith(HWND window, int controlId) {
+    return ClassOf(window) == "#32770" && GetDlgItem(window, controlId) != nullptr;
+}
+
+LRESULT SendTimed(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    DWORD_PTR result = 0;
+    if (!SendMessageTimeoutA(window, message, wParam, lParam, SMTO_ABORTIFHUNG, kMessageTimeoutMs,
+                             &result)) {
+        return 0;
+    }
+    return static_cast<LRESULT>(result);
+}
+
+std::string TextOf(HWND window) {
+    LRESULT length = SendTimed(window, WM_GETTEXTLENGTH, 0, 0);
+    std::string text(static_cast<size_t>(length) + 1, '\0');
+    LRESULT copied = SendTimed(window, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(&text[0]));
+    text.resize(static_cast<size_t>(copied));
+    return text;
+}
+
+bool SetTextOf(HWND window, const std::string& text) {
+    return SendTimed(window, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str())) != 0;
+}
+
+std::string StaticTextsOf(HWND dialog) {
+    std::string texts;
+    for (HWND child = GetWindow(dialog, GW_CHILD); child != nullptr;
+         child = GetWindow(child, GW_HWNDNEXT)) {
+        if (lstrcmpiA(ClassOf(child).c_str(), "Static") == 0) {
+            texts += TextOf(child);
+        }
+    }
+    return texts;
+}
+
+void Click(HWND button) {
+    PostMessageA(button, BM_CLICK, 0, 0);
+}
+
+bool IsChecked(HWND button) {
+    return SendTimed(button, BM_GETCHECK, 0, 0) == BST_CHECKED;
+}
+
+void PostKey(HWND window, UINT virtualKey) {
+    const LPARAM down = 1 | static_cast<LPARAM>(MapVirtualKeyA(virtualKey, 0) << 16);
+    const LPARAM up = down | 0xC0000000;
+    PostMessageA(window, WM_KEYDOWN, virtualKey, down);
+    PostMessageA(window, WM_KEYUP, virtualKey, up);
+}
+
+void PostChar(HWND window, char character) {
+    PostMessageA(window, WM_CHAR, static_cast<unsigned char>(character), 1);
+}
+
+RECT WindowRectOf(HWND window) {
+    RECT rect{};
+    GetWindowRect(window, &rect);
+    return rect;
+}
+
+HWND FocusOf(HWND window) {
+    GUITHREADINFO info{};
+    info.cbSize = sizeof info;
+    if (!GetGUIThreadInfo(GetWindowThreadProcessId(window, nullptr), &info)) {
+        return nullptr;
+    }
+    return info.hwndFocus;
+}
