@@ -1,0 +1,11 @@
+// The calculation engine's entry point.
+#pragma once
+
+#include <string>
+
+#include "engine/value.h"
+
+// The engine's one entry point. text: NUL-terminated, with the "=" the window appends.
+// Returns the success flag; *output receives the result text or the error text.
+// Running out of memory gives false with the untranslated "Out of memory".
+bool Evaluate(const char* text, EvalFlags flags, std::string* output);

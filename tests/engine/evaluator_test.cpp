@@ -1,0 +1,281 @@
+#include "engine/evaluator.h"
+
+#include <cmath>
+#include <initializer_list>
+#include <limits>
+
+#include "engine/angles.h"
+#include "engine/format_result.h"
+#include "tests/engine/engine_texts.h"
+
+namespace {
+
+// One entry of a hand-built program: a literal (pushed with its PushLiteral) or an opcode.
+struct Item {
+    Item(Value v) : literal(true), value(v), code(0) {}
+    Item(Opcode op) : literal(false), value(MakeInteger(0)), code(static_cast<int32_t>(op)) {}
+    Item(int32_t raw) : literal(false), value(MakeInteger(0)), code(raw) {}
+    bool literal;
+    Value value;
+    int32_t code;
+};
+
+class EvaluatorTest : public EngineTextsTest {
+  protected:
+    void TearDown() override {
+        TokenProgramFree(&program_);
+        EngineTextsTest::TearDown();
+    }
+
+    void Build(std::initializer_list<Item> items) {
+        TokenProgramFree(&program_);
+        TokenProgramInit(&program_);
+        for (const Item& item : items) {
+            if (item.literal)
+                ASSERT_TRUE(AppendLiteral(&program_, item.value));
+            else
+                ASSERT_TRUE(GrowArrayInsert(&item.code, &program_.ops, sizeof item.code,
+                                            program_.ops.count));
+        }
+    }
+
+    // Runs the program; the result text, or the error text prefixed by "!".
+    std::string Run(std::initializer_list<Item> items, EvalFlags flags = 0) {
+        Build(items);
+        Value result;
+        std::string error;
+        if (!RunTokenProgram(program_, flags, &result, &error))
+            return "!" + error;
+        kind_ = result.kind;
+        value_ = result;
+        return FormatResult(result, program_.display);
+    }
+
+    Value Result(std::initializer_list<Item> items, EvalFlags flags = 0) {
+        const std::string text = Run(items, flags);
+        EXPECT_NE(text[0], '!') << text;
+        return value_;
+    }
+
+    TokenProgram program_ = Empty();
+    ValueKind kind_ = ValueKind::Integer;
+    Value value_ = MakeInteger(0);
+
+  private:
+    static TokenProgram Empty() {
+        TokenProgram program;
+        TokenProgramInit(&program);
+        return program;
+    }
+};
+
+const EvalFlags kDegrees = 0;
+const EvalFlags kRadians = EvalFlag::Radians;
+
+Value I(int32_t n) {
+    return MakeInteger(n);
+}
+Value D(double x) {
+    return MakeDouble(x);
+}
+Value C(double re, double im) {
+    return MakeComplex(re, im);
+}
+
+} // namespace
+
+TEST_F(EvaluatorTest, RunsPostfixProgramsWithoutConsumingThem) {
+    EXPECT_EQ(Run({I(2), I(3), I(4), Opcode::Multiply, Opcode::Add}), "14");
+    EXPECT_EQ(Run({I(7), I(2), Opcode::Subtract, I(1), Opcode::Subtract}), "4");
+    EXPECT_EQ(Run({I(2), Opcode::Negate, I(2), Opcode::Power}), "4");
+    // The queues are read through cursors: the program is whole afterwards and runs again.
+    EXPECT_EQ(program_.ops.count, 4);
+    EXPECT_EQ(program_.literals.count, 2);
+    Value again;
+    std::string error;
+    ASSERT_TRUE(RunTokenProgram(program_, 0, &again, &error));
+    EXPECT_EQ(again.number.integer, 4);
+}
+
+TEST_F(EvaluatorTest, TheKindRuleWorksAtTheHigherKind) {
+    EXPECT_EQ(Result({I(7), I(2), Opcode::Divide}).kind, ValueKind::Integer);
+    EXPECT_EQ(Result({I(7), D(2), Opcode::Divide}).number.real, 3.5);
+    EXPECT_EQ(Result({D(7), I(2), Opcode::Divide}).number.real, 3.5);
+    EXPECT_EQ(Run({I(1), C(0, 2), Opcode::Add}), "1 + 2 i");
+    EXPECT_EQ(Run({C(1, 2), D(3), Opcode::Add}), "4 + 2 i");
+    EXPECT_EQ(Run({I(3), C(1, 2), Opcode::Subtract}), "2 - 2 i");
+    EXPECT_EQ(Run({C(0, 1), C(0, 1), Opcode::Multiply}), "-1 + 0 i");
+    EXPECT_EQ(kind_, ValueKind::Complex);
+    EXPECT_EQ(Run({C(3, 4), C(1, 2), Opcode::Divide}), "2.2 - 0.4 i");
+    EXPECT_EQ(Run({I(1), C(0, 1), Opcode::Divide}), "0 - 1 i");
+}
+
+TEST_F(EvaluatorTest, OneOperandOperationsOfEveryKind) {
+    struct Case {
+        Value operand;
+        Opcode op;
+        const char* text;
+        ValueKind kind;
+    } cases[] = {
+        {I(5), Opcode::Plus, "5", ValueKind::Integer},
+        {D(2.5), Opcode::Plus, "2.5", ValueKind::Double},
+        {C(1, 2), Opcode::Plus, "1 + 2 i", ValueKind::Complex},
+        {I(5), Opcode::Negate, "-5", ValueKind::Integer},
+        {I(INT32_MIN), Opcode::Negate, "-2147483648", ValueKind::Integer},
+        {D(2.5), Opcode::Negate, "-2.5", ValueKind::Double},
+        {C(1, 2), Opcode::Negate, "-1 - 2 i", ValueKind::Complex},
+        {I(5), Opcode::Re, "5", ValueKind::Double},
+        {D(2.5), Opcode::Re, "2.5", ValueKind::Double},
+        {C(1, 2), Opcode::Re, "1", ValueKind::Double},
+        {I(5), Opcode::Im, "0", ValueKind::Double},
+        {D(2.5), Opcode::Im, "0", ValueKind::Double},
+        {C(1, 2), Opcode::Im, "2", ValueKind::Double},
+        {I(-5), Opcode::Abs, "5", ValueKind::Integer},
+        {I(INT32_MIN), Opcode::Abs, "-2147483648", ValueKind::Integer},
+        {D(-2.5), Opcode::Abs, "2.5", ValueKind::Double},
+        {C(3, 4), Opcode::Abs, "5", ValueKind::Double},
+        {I(16), Opcode::Sqrt, "4", ValueKind::Double},
+        {I(1000), Opcode::Log10, "3", ValueKind::Double},
+        {I(8), Opcode::Log2, "3", ValueKind::Double},
+        {D(1), Opcode::Ln, "0", ValueKind::Double},
+        {I(-4), Opcode::Sqrt, "nan", ValueKind::Double},
+        {I(0), Opcode::Ln, "-inf", ValueKind::Double},
+        {I(-1), Opcode::Log10, "nan", ValueKind::Double},
+        {I(2), Opcode::Asin, "nan", ValueKind::Double},
+        {D(-1.5), Opcode::Acos, "nan", ValueKind::Double},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(Run({c.operand, c.op}), c.text) << static_cast<int>(c.op);
+        EXPECT_EQ(kind_, c.kind) << static_cast<int>(c.op);
+    }
+}
+
+TEST_F(EvaluatorTest, TwoOperandIntegerOperationsWrap) {
+    EXPECT_EQ(Run({I(INT32_MAX), I(1), Opcode::Add}), "-2147483648");
+    EXPECT_EQ(Run({I(INT32_MIN), I(1), Opcode::Subtract}), "2147483647");
+    EXPECT_EQ(Run({I(65536), I(65536), Opcode::Multiply}), "0");
+    EXPECT_EQ(Run({I(-7), I(2), Opcode::Divide}), "-3");
+    EXPECT_EQ(Run({I(-7), I(2), Opcode::Modulo}), "-1");
+    EXPECT_EQ(Run({I(7), I(-2), Opcode::Modulo}), "1");
+    EXPECT_EQ(Run({I(INT32_MIN), I(-1), Opcode::Divide}), "-2147483648");
+    EXPECT_EQ(Run({I(INT32_MIN), I(-1), Opcode::Modulo}), "0");
+    EXPECT_EQ(Run({I(2), I(10), Opcode::Power}), "1024");
+    EXPECT_EQ(Run({I(2), I(0), Opcode::Power}), "1");
+    EXPECT_EQ(Run({I(0), I(0), Opcode::Power}), "1");
+    EXPECT_EQ(Run({I(-1), I(-3), Opcode::Power}), "-1");
+    EXPECT_EQ(Run({I(5), I(-1), Opcode::Power}), "0");
+    EXPECT_EQ(Run({I(2), I(2000000000), Opcode::Power}), "0");
+    EXPECT_EQ(Run({I(2), D(0.5), Opcode::Power}), "1.414213562373095");
+    EXPECT_EQ(Run({D(2.5), I(2), Opcode::Power}), "6.25");
+}
+
+TEST_F(EvaluatorTest, DoubleArithmeticHasNoZeroTest) {
+    const double inf = std::numeric_limits<double>::infinity();
+    EXPECT_EQ(Result({D(1), I(0), Opcode::Divide}).number.real, inf);
+    EXPECT_EQ(Result({D(-1), I(0), Opcode::Divide}).number.real, -inf);
+    EXPECT_TRUE(std::isnan(Result({D(0), D(0), Opcode::Divide}).number.real));
+    EXPECT_EQ(Run({D(1e308), D(10), Opcode::Multiply}), "inf");
+    const Value q = Result({C(1, 1), I(0), Opcode::Divide});
+    EXPECT_FALSE(std::isfinite(q.number.real));
+    EXPECT_FALSE(std::isfinite(q.imag));
+}
+
+TEST_F(EvaluatorTest, AnglesFollowTheUnitExceptForRadAndDeg) {
+    const double pi = 3.141592653589793;
+    // Degrees: the conversion happens before sin/cos/tan and after asin/acos/atan.
+    EXPECT_EQ(Result({I(30), Opcode::Sin}, kDegrees).number.real, std::sin(DegreesToRadians(30)));
+    EXPECT_EQ(Result({D(pi / 6), Opcode::Sin}, kRadians).number.real, std::sin(pi / 6));
+    EXPECT_EQ(Result({I(1), Opcode::Asin}, kDegrees).number.real, RadiansToDegrees(std::asin(1.0)));
+    EXPECT_EQ(Result({I(1), Opcode::Asin}, kRadians).number.real, std::asin(1.0));
+    EXPECT_EQ(Result({I(60), Opcode::Cos}, kDegrees).number.real, std::cos(DegreesToRadians(60)));
+    EXPECT_EQ(Result({I(0), Opcode::Acos}, kDegrees).number.real, RadiansToDegrees(std::acos(0.0)));
+    EXPECT_EQ(Result({I(1), Opcode::Atan}, kDegrees).number.real,
+              RadiansToDegrees(std::atan2(1.0, 1.0)));
+    EXPECT_EQ(Result({I(1), Opcode::Atan}, kRadians).number.real, std::atan2(1.0, 1.0));
+    // sin(180 degrees) and sin(pi) are not 0; tan(90 degrees) is large but finite.
+    EXPECT_NEAR(Result({I(180), Opcode::Sin}, kDegrees).number.real, 1.2246e-16, 1e-19);
+    EXPECT_NEAR(Result({D(pi), Opcode::Sin}, kRadians).number.real, 1.2246e-16, 1e-19);
+    const double tan90 = Result({I(90), Opcode::Tan}, kDegrees).number.real;
+    EXPECT_TRUE(std::isfinite(tan90));
+    EXPECT_NEAR(tan90, 1.633e16, 0.001e16);
+    EXPECT_NEAR(Result({I(45), Opcode::Tan}, kDegrees).number.real, 1.0, 1e-15);
+    for (EvalFlags flags : {kDegrees, kRadians}) {
+        EXPECT_EQ(Run({I(180), Opcode::Rad}, flags), "3.141592653589793");
+        EXPECT_EQ(Run({D(pi), Opcode::Deg}, flags), "180");
+        EXPECT_EQ(Result({I(90), Opcode::Rad}, flags).number.real, DegreesToRadians(90));
+    }
+}
+
+TEST_F(EvaluatorTest, RefusedOperationsGiveTheirTexts) {
+    struct Case {
+        Opcode op;
+        const char* text;
+    } functions[] = {
+        {Opcode::Sin, "!sin(complex)not implemented"},
+        {Opcode::Asin, "!asin(complex)not implemented"},
+        {Opcode::Cos, "!cos(complex)not implemented"},
+        {Opcode::Acos, "!acos(complex)not implemented"},
+        {Opcode::Tan, "!tan(complex)not implemented"},
+        {Opcode::Atan, "!atan(complex)not implemented"},
+        {Opcode::Rad, "!rad(complex)not implemented"},
+        {Opcode::Deg, "!deg(complex)not implemented"},
+        {Opcode::Log10, "!log10(complex)not implemented"},
+        {Opcode::Log2, "!log2(complex)not implemented"},
+        {Opcode::Ln, "!ln(complex)not implemented"},
+        {Opcode::Sqrt, "!sqrt(complex)not implemented"},
+    };
+    for (const Case& c : functions)
+        EXPECT_EQ(Run({C(0, 1), c.op}), c.text);
+    EXPECT_EQ(Run({I(1), I(0), Opcode::Divide}), "!Div zero");
+    EXPECT_EQ(Run({I(0), I(-1), Opcode::Power}), "!Div zero");
+    EXPECT_EQ(Run({I(1), I(0), Opcode::Modulo}), "!Mod zero");
+    // The kind test comes before the zero test.
+    EXPECT_EQ(Run({D(5), I(0), Opcode::Modulo}), "!Modulo complex");
+    EXPECT_EQ(Run({I(5), D(2), Opcode::Modulo}), "!Modulo complex");
+    EXPECT_EQ(Run({C(5, 0), I(2), Opcode::Modulo}), "!Modulo complex");
+    EXPECT_EQ(Run({C(1, 1), I(2), Opcode::Power}), "!Over complex");
+    EXPECT_EQ(Run({I(2), C(0, 1), Opcode::Power}), "!Over complex");
+    EXPECT_EQ(Run({D(2), C(0, 1), Opcode::Power}), "!Over complex");
+}
+
+TEST_F(EvaluatorTest, TheFirstRefusalEndsTheRun) {
+    // Without the stop, the unknown opcode after the division would be reported instead.
+    EXPECT_EQ(Run({I(1), I(0), Opcode::Divide, 99}), "!Div zero");
+    EXPECT_EQ(Run({C(0, 1), Opcode::Sqrt, I(1), I(0), Opcode::Modulo}),
+              "!sqrt(complex)not implemented");
+}
+
+TEST_F(EvaluatorTest, ProgramsTheParserNeverMakesAreRefusedSafely) {
+    EXPECT_EQ(Run({}), "!Parsing failed");
+    EXPECT_EQ(Run({Opcode::Negate}), "!Parsing failed");
+    EXPECT_EQ(Run({I(1), Opcode::Add}), "!Parsing failed");
+    EXPECT_EQ(Run({I(1), 3}), "!Parsing failed");
+    EXPECT_EQ(Run({I(1), -1}), "!Parsing failed");
+    EXPECT_EQ(Run({I(1), 25}), "!Parsing failed");
+    EXPECT_EQ(Run({I(1), INT32_MIN}), "!Parsing failed");
+    // A PushLiteral with no literal left behind it.
+    Build({I(1)});
+    const int32_t push = 0;
+    ASSERT_TRUE(GrowArrayInsert(&push, &program_.ops, sizeof push, program_.ops.count));
+    Value result;
+    std::string error;
+    EXPECT_FALSE(RunTokenProgram(program_, 0, &result, &error));
+    EXPECT_EQ(error, "Parsing failed");
+    // Values left below the result are ignored: the top of the stack is the result.
+    EXPECT_EQ(Run({I(1), I(2)}), "2");
+}
+
+TEST_F(EvaluatorTest, EveryLiteralIsTakenInTurn) {
+    // Each PushLiteral takes the next literal, also far into a long program.
+    TokenProgramFree(&program_);
+    TokenProgramInit(&program_);
+    ASSERT_TRUE(AppendLiteral(&program_, I(0)));
+    for (int k = 0; k < 3000; ++k) {
+        ASSERT_TRUE(AppendLiteral(&program_, I(1)));
+        ASSERT_TRUE(AppendOpcode(&program_, Opcode::Add));
+    }
+    Value result;
+    std::string error;
+    ASSERT_TRUE(RunTokenProgram(program_, 0, &result, &error));
+    EXPECT_EQ(result.number.integer, 3000);
+}
