@@ -1,0 +1,57 @@
+// Evaluate on arbitrary text, as the window passes it (with "=" appended), under every
+// combination of the two options. Besides the sanitizers' findings, an output that is
+// neither a result nor one of the engine's error texts is a finding.
+#include <cstddef>
+#include <cstdint>
+#include <cstdlib>
+#include <string>
+#include <vector>
+
+#include "engine/evaluate.h"
+#include "engine/evaluator.h"
+#include "translation/translation_keys.h"
+
+namespace {
+
+// The key strings serve as texts, so refusals produce their real form.
+bool InstallTexts() {
+    static std::vector<std::string> texts;
+    TranslationKey* keys = ApplicationKeys();
+    for (int32_t id = 0; id < kTranslationKeyCount; ++id)
+        texts.emplace_back(keys[id].key);
+    for (int32_t id = 0; id < kTranslationKeyCount; ++id)
+        keys[id].text = &texts[id][0];
+    TranslationUseTable(keys, kTranslationKeyCount);
+    return true;
+}
+
+bool EndsWith(const std::string& text, const std::string& end) {
+    return text.size() >= end.size() &&
+           text.compare(text.size() - end.size(), end.size(), end) == 0;
+}
+
+bool IsErrorText(const std::string& output) {
+    if (output == kOutOfMemoryText)
+        return true;
+    for (int32_t id = TextId::ParsingFailed; id <= TextId::OverComplex; ++id) {
+        if (EndsWith(output, TranslationText(id)))
+            return true;
+    }
+    return false;
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+    static const bool installed = InstallTexts();
+    (void)installed;
+    std::string text(reinterpret_cast<const char*>(data), size);
+    text += '=';
+    for (EvalFlags flags = 0; flags <= (EvalFlag::Floating | EvalFlag::Radians); ++flags) {
+        std::string output;
+        const bool ok = Evaluate(text.c_str(), flags, &output);
+        if (ok ? output.empty() || IsErrorText(output) : !IsErrorText(output))
+            std::abort();
+    }
+    return 0;
+}
