@@ -46,7 +46,7 @@ class AbaconTest : public ::testing::Test {
     HWND WaitForFirstWindow();
     // Answers the language dialog with the language name (the preselected one when empty).
     void AnswerLanguageDialog(HWND dialog, const std::string& name);
-    // The main dialog once it is shown and the splash has closed; null if not.
+    // The main dialog once it is shown and its splash has come and gone; null if not.
     HWND WaitForMainWindow();
     // Types expression into the input and calculates; the history lines it added.
     std::string Calculate(HWND main, const std::string& expression, Press press = Press::Button);

@@ -27,7 +27,7 @@ TEST_F(StartUp, FirstStartAsksForTheLanguageShowsTheSplashAndSavesTheDefaults) {
     // The splash's timer starts after the answer and runs for two seconds.
     const DWORD shown = GetTickCount() - confirmed;
     EXPECT_GE(shown, 1950u);
-    EXPECT_LE(shown, 8000u);
+    EXPECT_LE(shown, 6000u);
 
     EXPECT_TRUE(IsChecked(GetDlgItem(main, IDC_FLOATING)));
     EXPECT_TRUE(IsChecked(GetDlgItem(main, IDC_RADIANS)));

@@ -79,10 +79,9 @@ int main(int argc, char** argv) {
         return Fail("the calculator window does not appear");
     }
     std::printf("The About box shows for two seconds as a splash.\n");
-    WaitUntil(kStepTimeoutMs, [&] {
-        return WaitForWindow(abacon.Id(), 0, [](HWND w) { return IsDialogWith(w, IDC_LINK); }) ==
-               nullptr;
-    });
+    HWND splash = WaitForWindow(abacon.Id(), kStepTimeoutMs,
+                                [](HWND window) { return IsDialogWith(window, IDC_LINK); });
+    WaitUntil(kStepTimeoutMs, [&] { return !IsWindow(splash); });
     std::printf("Options: %s, %s.\n",
                 IsChecked(GetDlgItem(main, IDC_FLOATING)) ? "floating point" : "integer",
                 IsChecked(GetDlgItem(main, IDC_RADIANS)) ? "radians" : "degrees");
