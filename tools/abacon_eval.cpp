@@ -1,0 +1,165 @@
+// abacon-eval: the calculation engine from the command line, for scripting and testing.
+// Each expression is evaluated as the calculator window does it: its text with "="
+// appended, with the engine's texts from the language file.
+#include <cstdio>
+#include <iostream>
+#include <string>
+#include <vector>
+
+#include "engine/evaluate.h"
+#include "support/executable_path.h"
+#include "support/version.h"
+#include "translation/catalogue.h"
+
+namespace {
+
+constexpr char kUsage[] = "usage: abacon-eval [--integer] [--degrees] [--language NAME] "
+                          "[--language-file PATH] [--status] [EXPRESSION ...]";
+
+constexpr int kAllSucceeded = 0;
+constexpr int kSomeFailed = 1;
+constexpr int kCannotRun = 2; // usage error or no usable language file
+
+// The defaults are those of the calculator's first start.
+struct Options {
+    EvalFlags flags = EvalFlag::Floating | EvalFlag::Radians;
+    std::string language = "English";
+    std::string languageFile;
+    bool status = false;
+    std::vector<std::string> expressions;
+};
+
+// Options come first; "--" ends them, so that an expression may begin with "--".
+bool ParseArguments(int argc, char** argv, Options* options, std::string* problem) {
+    int i = 1;
+    for (; i < argc; ++i) {
+        const std::string argument = argv[i];
+        if (argument == "--") {
+            ++i;
+            break;
+        }
+        if (argument.compare(0, 2, "--") != 0)
+            break;
+        if (argument == "--integer") {
+            options->flags &= static_cast<EvalFlags>(~EvalFlag::Floating);
+        } else if (argument == "--degrees") {
+            options->flags &= static_cast<EvalFlags>(~EvalFlag::Radians);
+        } else if (argument == "--status") {
+            options->status = true;
+        } else if (argument == "--language" || argument == "--language-file") {
+            if (i + 1 == argc) {
+                *problem = argument + " needs a value";
+                return false;
+            }
+            (argument == "--language" ? options->language : options->languageFile) = argv[++i];
+        } else {
+            *problem = "unknown option " + argument;
+            return false;
+        }
+    }
+    options->expressions.assign(argv + i, argv + argc);
+    return true;
+}
+
+// Reached only when no language of the file has the requested name: there is no one to ask,
+// so it keeps the file's names for the message.
+class NoLanguageChooser final : public LanguageChooser {
+  public:
+    bool Choose(const GrowArray& names, int32_t* /*index*/) override {
+        for (int32_t i = 0; i < names.count; ++i) {
+            available += i == 0 ? "" : ", ";
+            available += *static_cast<char* const*>(GrowArrayAt(&names, sizeof(char*), i));
+        }
+        return false;
+    }
+
+    std::string available;
+};
+
+std::string LoadFailure(uint32_t error, const Options& options, const NoLanguageChooser& chooser) {
+    switch (error) {
+    case CatalogueError::OpenFailed:
+        return "cannot be opened, or is empty";
+    case CatalogueError::VersionMismatch:
+        return std::string("does not belong to version ") + kProgramVersion;
+    case CatalogueError::KeyWithoutText:
+        return "lacks the text of some key";
+    case CatalogueError::NoLanguage:
+        return "has no language \"" + options.language + "\" (it has " + chooser.available + ")";
+    case CatalogueError::TooFewLines:
+        return "has an entry without a line for " + options.language;
+    case CatalogueError::UnknownKey:
+        return "has an entry with an unknown key";
+    case CatalogueError::RepeatedKey:
+        return "has a key twice";
+    default:
+        return "cannot be read: out of memory";
+    }
+}
+
+bool LoadLanguage(const Options& options, std::string* path, std::string* problem) {
+    *path = options.languageFile;
+    if (path->empty()) {
+        const std::string program = ExecutablePath();
+        *path = program.substr(0, program.find_last_of("/\\") + 1) + "Abacon.t9n";
+    }
+    char name[kLanguageNameSize] = {};
+    options.language.copy(name, kLanguageNameSize - 1);
+    NoLanguageChooser chooser;
+    uint32_t error = 0;
+    if (TranslationLoad(path->c_str(), ApplicationKeys(), kTranslationKeyCount, kProgramVersion,
+                        name, chooser, &error))
+        return true;
+    *problem = LoadFailure(error, options, chooser);
+    return false;
+}
+
+// Writes one answer line; false when the expression failed.
+bool Answer(const std::string& expression, const Options& options) {
+    const std::string text = expression + "=";
+    std::string output;
+    const bool succeeded = Evaluate(text.c_str(), options.flags, &output);
+    std::string line;
+    if (options.status)
+        line = succeeded ? "ok\t" : "error\t";
+    line += output;
+    line += '\n';
+    std::fwrite(line.data(), 1, line.size(), stdout);
+    return succeeded;
+}
+
+int Run(const Options& options) {
+    bool allSucceeded = true;
+    if (!options.expressions.empty()) {
+        for (const std::string& expression : options.expressions)
+            allSucceeded = Answer(expression, options) && allSucceeded;
+        return allSucceeded ? kAllSucceeded : kSomeFailed;
+    }
+    std::string line;
+    while (std::getline(std::cin, line)) {
+        if (!line.empty() && line.back() == '\r')
+            line.pop_back();
+        allSucceeded = Answer(line, options) && allSucceeded;
+        std::fflush(stdout); // answer each line at once, for a program on the other end
+    }
+    return allSucceeded ? kAllSucceeded : kSomeFailed;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    Options options;
+    std::string problem;
+    if (!ParseArguments(argc, argv, &options, &problem)) {
+        std::fprintf(stderr, "abacon-eval: %s (%s)\n", problem.c_str(), kUsage);
+        return kCannotRun;
+    }
+    std::string path;
+    if (!LoadLanguage(options, &path, &problem)) {
+        std::fprintf(stderr, "abacon-eval: language file %s %s\n", path.c_str(), problem.c_str());
+        return kCannotRun;
+    }
+    const int result = Run(options);
+    TranslationFree();
+    return result;
+}
