@@ -56,6 +56,7 @@ class ChosenLanguage : public AbaconTest {
 
     // Opens the Insert menu, takes a picture of it over the main dialog and closes it.
     bool PictureOfInsertMenu(HWND main, const std::string& name, ScreenImage* picture) {
+        SetCursorPos(0, 0); // away from the menu, so that no item is highlighted
         Click(GetDlgItem(main, IDC_INSERT));
         HWND menu = WaitForWindow(program_.Id(), kStepTimeoutMs,
                                   [](HWND window) { return ClassOf(window) == "#32768"; });
