@@ -13,6 +13,7 @@
 #include "app/registry_key.h"
 #include "support/dll_version.h"
 #include "support/message_box.h"
+#include "support/version.h"
 #include "translation/catalogue.h"
 #include "translation/language_dialog.h"
 #include "translation/translation_keys.h"
@@ -20,7 +21,6 @@
 namespace {
 
 constexpr uint32_t kMinimumCommonControls = 0x00040047; // 4.71
-constexpr const char* kProgramVersion = "1.0.0.0021";
 constexpr REGSAM kReadWrite = KEY_READ | KEY_WRITE;
 // A saved name must fit with its terminator; one character less than the buffer, so a
 // name cut to 31 characters by the catalogue is not read back.
