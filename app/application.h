@@ -7,7 +7,7 @@
 class EventLoop;
 
 class Application {
-public:
+  public:
     // Records the instance and the current thread as the main thread; empty loop registry.
     static void Initialize(HINSTANCE instance);
     // Releases the loop registry.

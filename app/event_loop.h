@@ -5,16 +5,16 @@
 #include <windows.h>
 
 class MessageFilter {
-public:
+  public:
     // True when the message has been consumed and must not be translated or dispatched.
     virtual bool PreDispatch(MSG* msg) = 0;
 
-protected:
+  protected:
     ~MessageFilter() = default;
 };
 
 class EventLoop {
-public:
+  public:
     using IdleHandler = void (*)(void* context, int count);
 
     EventLoop();
@@ -30,7 +30,7 @@ public:
     // Runs until WM_QUIT and returns its wParam.
     int Run();
 
-private:
+  private:
     bool OnIdle(int count);
 
     MSG msg_{};

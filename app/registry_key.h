@@ -5,7 +5,7 @@
 #include <windows.h>
 
 class RegistryKey {
-public:
+  public:
     RegistryKey() = default;
     ~RegistryKey();
     RegistryKey(const RegistryKey&) = delete;
@@ -29,7 +29,7 @@ public:
 
     HKEY Handle() const { return key_; }
 
-private:
+  private:
     HKEY key_ = nullptr;
 };
 

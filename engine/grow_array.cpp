@@ -42,7 +42,8 @@ bool GrowArrayInsert(const void* element, GrowArray* array, std::size_t size, in
             return false;
         const unsigned char* begin = static_cast<const unsigned char*>(array->data);
         const unsigned char* item = static_cast<const unsigned char*>(element);
-        const bool inside = begin != nullptr && std::less_equal<const unsigned char*>()(begin, item) &&
+        const bool inside = begin != nullptr &&
+                            std::less_equal<const unsigned char*>()(begin, item) &&
                             std::less<const unsigned char*>()(item, begin + size * array->count);
         if (inside) {
             // The buffer may move: keep the element's value as it is now.

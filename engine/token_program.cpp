@@ -27,9 +27,13 @@ bool AppendOpcode(TokenProgram* program, Opcode op) {
     return GrowArrayInsert(&code, &program->ops, sizeof code, program->ops.count);
 }
 
-void ValueStackInit(ValueStack* stack) { GrowArrayInit(&stack->values, 1, std::realloc, std::free); }
+void ValueStackInit(ValueStack* stack) {
+    GrowArrayInit(&stack->values, 1, std::realloc, std::free);
+}
 
-void ValueStackFree(ValueStack* stack) { GrowArrayFree(&stack->values); }
+void ValueStackFree(ValueStack* stack) {
+    GrowArrayFree(&stack->values);
+}
 
 bool ValueStackPush(ValueStack* stack, const Value& value) {
     return GrowArrayInsert(&value, &stack->values, sizeof(Value), stack->values.count);

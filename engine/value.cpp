@@ -56,6 +56,10 @@ double AsDouble(const Value& v) {
     return v.kind == ValueKind::Integer ? static_cast<double>(v.number.integer) : v.number.real;
 }
 
-double RealPart(const Value& v) { return AsDouble(v); }
+double RealPart(const Value& v) {
+    return AsDouble(v);
+}
 
-double ImagPart(const Value& v) { return v.kind == ValueKind::Complex ? v.imag : 0.0; }
+double ImagPart(const Value& v) {
+    return v.kind == ValueKind::Complex ? v.imag : 0.0;
+}

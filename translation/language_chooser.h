@@ -8,12 +8,12 @@
 #include "engine/grow_array.h"
 
 class LanguageChooser {
-public:
+  public:
     // names: the language file's names (char* each, file order; a name's position is its
     // language index). Writes a valid index and returns true, or returns false when no
     // language could be chosen (the load then fails).
     virtual bool Choose(const GrowArray& names, int32_t* index) = 0;
 
-protected:
+  protected:
     ~LanguageChooser() = default;
 };

@@ -5,7 +5,7 @@
 
 TEST_F(EvaluateTest, TextsThatDoNotParseEchoWhatWasRead) {
     const char* const cases[][2] = {
-        {"1+*2", "!1Parsing failed"},     {"2+*3", "!2Parsing failed"},
+        {"1+*2", "!1Parsing failed"},      {"2+*3", "!2Parsing failed"},
         {"+", "!Parsing failed"},          {"", "!Parsing failed"},
         {"sin(2", "!sin(2Parsing failed"}, {"1 + 2\n", "!1+2Parsing failed"},
         {"log(8)", "!Parsing failed"},     {"2(3)", "!2Parsing failed"},

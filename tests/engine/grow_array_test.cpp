@@ -129,7 +129,8 @@ TEST(GrowArray, AssigningEmptyArrayReleasesBuffer) {
 
 TEST(GrowArray, FailedAllocationLeavesArrayUnchanged) {
     GrowArray a;
-    GrowArrayInit(&a, 1, [](void*, std::size_t) -> void* { return nullptr; }, std::free);
+    GrowArrayInit(
+        &a, 1, [](void*, std::size_t) -> void* { return nullptr; }, std::free);
     int one = 1;
     EXPECT_FALSE(GrowArrayInsert(&one, &a, sizeof one, 0));
     EXPECT_EQ(a.count, 0);

@@ -6,7 +6,9 @@
 
 #include <gtest/gtest.h>
 
-TEST(Value, SizeMatchesTheRecordLayout) { EXPECT_EQ(sizeof(Value), 24u); }
+TEST(Value, SizeMatchesTheRecordLayout) {
+    EXPECT_EQ(sizeof(Value), 24u);
+}
 
 TEST(Value, AsIntegerTruncatesTowardZeroAndWrapsToLow32Bits) {
     const double inf = std::numeric_limits<double>::infinity();
@@ -24,8 +26,8 @@ TEST(Value, AsIntegerTruncatesTowardZeroAndWrapsToLow32Bits) {
         {MakeDouble(-2147483649.0), 2147483647},
         {MakeDouble(nan), 0},
         {MakeDouble(-nan), 0},
-        {MakeDouble(inf), -1},  // saturates to INT64_MAX, whose low 32 bits are all ones
-        {MakeDouble(-inf), 0},  // INT64_MIN has zero low bits
+        {MakeDouble(inf), -1}, // saturates to INT64_MAX, whose low 32 bits are all ones
+        {MakeDouble(-inf), 0}, // INT64_MIN has zero low bits
         {MakeDouble(1e300), -1},
         {MakeDouble(-1e300), 0},
     };
