@@ -170,7 +170,7 @@ const char* NameAt(int32_t index) {
 
 // The first name equal to the saved one without regard to case, else the chooser's answer;
 // -1 when it gives none.
-int32_t ChooseLanguage(const char* savedName, LanguageChooser& chooser) {
+int32_t PickLanguage(const char* savedName, LanguageChooser& chooser) {
     for (int32_t i = 0; i < gNames.count; ++i) {
         if (EqualIgnoringCase(NameAt(i), savedName))
             return i;
@@ -225,7 +225,7 @@ uint32_t LoadBlocks(const char* text, TranslationKey* keys, int32_t count,
         return CatalogueError::OutOfMemory;
     if (const uint32_t error = ReadNames(*lines))
         return error;
-    const int32_t language = ChooseLanguage(languageName, chooser);
+    const int32_t language = PickLanguage(languageName, chooser);
     if (language < 0)
         return CatalogueError::NoLanguage;
     if (const uint32_t error = ReadEntries(position, lines, keys, count, language))

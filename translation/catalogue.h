@@ -6,15 +6,18 @@
 //   bool TranslationLoad(const char* path, TranslationKey* keys, int32_t count,
 //                        const char* programVersion, char* languageName,
 //                        LanguageChooser& chooser, uint32_t* error);
-//   bool TranslationLoadText(const char* text, ...same after path...);
+//   bool TranslationLoadText(const char* text, TranslationKey* keys, int32_t count,
+//                            const char* programVersion, char* languageName,
+//                            LanguageChooser& chooser, uint32_t* error);
 //   void TranslationFree();
 //   const GrowArray& TranslationLanguageNames();
+//   std::string LanguageFilePath(const std::string& programPath);
 //
 // languageName is a caller-owned buffer of kLanguageNameSize bytes: on entry the name saved
 // from the last run (may be empty), on success the chosen language's name cut to 31
 // characters. The saved name selects the first language name equal to it without regard to
-// case; when none is, the chooser is asked. On failure the catalogue is empty again and the
-// error is one of the codes below.
+// case (letters of code page 1252); when none is, the chooser is asked. On failure the
+// catalogue is empty again and the error is one of the codes below.
 //
 // The language file: blocks of CR LF lines separated by one empty line. Block 1 holds the
 // program version on its first line (the rest is comment), block 2 one language name per
