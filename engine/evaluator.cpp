@@ -5,6 +5,7 @@
 #include "engine/angles.h"
 #include "engine/complex_math.h"
 #include "engine/integer_math.h"
+#include "engine/trigonometry.h"
 #include "translation/translation_keys.h"
 
 namespace {
@@ -37,18 +38,16 @@ struct NamedFunction {
 };
 
 const NamedFunction kFunctions[] = {
-    {[](double x, bool radians) { return std::sin(ToRadiansIfDegrees(x, radians)); },
-     "sin(complex)"},
+    {[](double x, bool radians) { return Sine(ToRadiansIfDegrees(x, radians)); }, "sin(complex)"},
     {[](double x, bool radians) { return ToDegreesIfDegrees(std::asin(x), radians); },
      "asin(complex)"},
-    {[](double x, bool radians) { return std::cos(ToRadiansIfDegrees(x, radians)); },
-     "cos(complex)"},
+    {[](double x, bool radians) { return Cosine(ToRadiansIfDegrees(x, radians)); }, "cos(complex)"},
     {[](double x, bool radians) { return ToDegreesIfDegrees(std::acos(x), radians); },
      "acos(complex)"},
     // The quotient, so that 90 degrees gives a large finite number.
     {[](double x, bool radians) {
          const double r = ToRadiansIfDegrees(x, radians);
-         return std::sin(r) / std::cos(r);
+         return Sine(r) / Cosine(r);
      },
      "tan(complex)"},
     {[](double x, bool radians) { return ToDegreesIfDegrees(std::atan2(x, 1.0), radians); },
