@@ -201,8 +201,6 @@ std::string RefusalText(Opcode op, int32_t verdict) {
 
 } // namespace
 
-const char kOutOfMemoryText[] = "Out of memory";
-
 bool RunTokenProgram(const TokenProgram& program, EvalFlags flags, Value* result,
                      std::string* error) {
     const bool radians = (flags & EvalFlag::Radians) != 0;

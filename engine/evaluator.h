@@ -3,10 +3,8 @@
 
 #include <string>
 
+#include "engine/out_of_memory.h"
 #include "engine/token_program.h"
-
-// The untranslated text of an evaluation that ran out of memory, as the parser reports it.
-extern const char kOutOfMemoryText[];
 
 // Runs the program front to back (the queues are read through cursors, not consumed) with
 // the angle unit of flags. True with *result the value left on top of the stack; false with

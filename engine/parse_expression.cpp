@@ -1,12 +1,11 @@
 #include "engine/parse_expression.h"
 
 #include "engine/grammar.h"
+#include "engine/out_of_memory.h"
 #include "engine/parse_state.h"
 #include "translation/translation_keys.h"
 
 namespace {
-
-const char kOutOfMemory[] = "Out of memory";
 
 // The grammar skips no white space: spaces are dropped beforehand, anywhere in the text.
 std::string WithoutSpaces(const char* text) {
@@ -36,7 +35,7 @@ bool ParseExpression(const char* text, EvalFlags flags, TokenProgram* program,
     TokenProgramFree(&state.program);
     *program = state.program;
     if (state.outOfMemory) {
-        *failure = kOutOfMemory;
+        *failure = kOutOfMemoryText;
     } else {
         failure->assign(stripped.c_str(), static_cast<std::size_t>(mark - stripped.c_str()));
         *failure += TranslationText(TextId::ParsingFailed);
