@@ -67,9 +67,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         const GrowArray& names = TranslationLanguageNames();
         bool named = false;
         for (int32_t i = 0; i < names.count; ++i) {
-            const char* language =
-                *static_cast<char* const*>(GrowArrayAt(&names, sizeof(char*), i));
-            named = named || std::strncmp(language, name, kLanguageNameSize - 1) == 0;
+            named =
+                named || std::strncmp(LanguageNameAt(names, i), name, kLanguageNameSize - 1) == 0;
         }
         Check(named && std::strlen(name) < static_cast<std::size_t>(kLanguageNameSize));
         TranslationFree();

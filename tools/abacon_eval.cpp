@@ -68,7 +68,7 @@ class NoLanguageChooser final : public LanguageChooser {
     bool Choose(const GrowArray& names, int32_t* /*index*/) override {
         for (int32_t i = 0; i < names.count; ++i) {
             available += i == 0 ? "" : ", ";
-            available += *static_cast<char* const*>(GrowArrayAt(&names, sizeof(char*), i));
+            available += LanguageNameAt(names, i);
         }
         return false;
     }

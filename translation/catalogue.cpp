@@ -164,15 +164,11 @@ uint32_t ReadNames(const GrowArray& lines) {
     return 0;
 }
 
-const char* NameAt(int32_t index) {
-    return *static_cast<char* const*>(GrowArrayAt(&gNames, sizeof(char*), index));
-}
-
 // The first name equal to the saved one without regard to case, else the chooser's answer;
 // -1 when it gives none.
 int32_t PickLanguage(const char* savedName, LanguageChooser& chooser) {
     for (int32_t i = 0; i < gNames.count; ++i) {
-        if (EqualIgnoringCase(NameAt(i), savedName))
+        if (EqualIgnoringCase(LanguageNameAt(gNames, i), savedName))
             return i;
     }
     int32_t index = -1;
@@ -230,7 +226,7 @@ uint32_t LoadBlocks(const char* text, TranslationKey* keys, int32_t count,
         return CatalogueError::NoLanguage;
     if (const uint32_t error = ReadEntries(position, lines, keys, count, language))
         return error;
-    const char* name = NameAt(language);
+    const char* name = LanguageNameAt(gNames, language);
     std::size_t length = 0;
     while (length < kNameCopyLimit && name[length] != '\0')
         ++length;

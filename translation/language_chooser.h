@@ -17,3 +17,8 @@ class LanguageChooser {
   protected:
     ~LanguageChooser() = default;
 };
+
+// The name at index of a list of language names (char* each, file order).
+inline const char* LanguageNameAt(const GrowArray& names, int32_t index) {
+    return *static_cast<char* const*>(GrowArrayAt(&names, sizeof(char*), index));
+}

@@ -87,7 +87,7 @@ struct Request {
 void OnInitDialog(HWND dialog, const Request& request) {
     HWND list = GetDlgItem(dialog, kLanguageListId);
     for (int32_t i = 0; i < request.names->count; ++i) {
-        const char* name = *static_cast<char**>(GrowArrayAt(request.names, sizeof(char*), i));
+        const char* name = LanguageNameAt(*request.names, i);
         LRESULT item = SendMessageA(list, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(name));
         if (item >= 0) {
             SendMessageA(list, CB_SETITEMDATA, static_cast<WPARAM>(item), i);

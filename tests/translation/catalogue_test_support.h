@@ -11,6 +11,13 @@
 #include "translation/language_chooser.h"
 #include "translation/translation_keys.h"
 
+inline std::vector<std::string> NamesOf(const GrowArray& names) {
+    std::vector<std::string> result;
+    for (int32_t i = 0; i < names.count; ++i)
+        result.push_back(LanguageNameAt(names, i));
+    return result;
+}
+
 class ScriptedChooser final : public LanguageChooser {
   public:
     explicit ScriptedChooser(int32_t answer = 0, bool chooses = true)
@@ -18,9 +25,7 @@ class ScriptedChooser final : public LanguageChooser {
 
     bool Choose(const GrowArray& names, int32_t* index) override {
         ++calls;
-        offered.clear();
-        for (int32_t i = 0; i < names.count; ++i)
-            offered.push_back(*static_cast<char* const*>(GrowArrayAt(&names, sizeof(char*), i)));
+        offered = NamesOf(names);
         if (chooses_)
             *index = answer_;
         return chooses_;
@@ -45,13 +50,6 @@ inline std::string CrLf(std::initializer_list<std::string> lines) {
         first = false;
     }
     return text;
-}
-
-inline std::vector<std::string> NamesOf(const GrowArray& names) {
-    std::vector<std::string> result;
-    for (int32_t i = 0; i < names.count; ++i)
-        result.push_back(*static_cast<char* const*>(GrowArrayAt(&names, sizeof(char*), i)));
-    return result;
 }
 
 // A table of three keys, and a file with English and Deutsch texts for it.
