@@ -161,8 +161,8 @@ int32_t ApplyBinary(Opcode op, const Value& a, const Value& b, Value* out) {
     return ApplyArithmetic(op, kind, a, b, out);
 }
 
-bool IsKnown(int32_t code) {
-    return code >= Code(Opcode::PushLiteral) && code <= Code(Opcode::Power) && code != 3;
+bool IsKnown(Opcode op) {
+    return op >= Opcode::PushLiteral && op <= Opcode::Power && Code(op) != 3;
 }
 
 // One opcode: pops its operands, pushes its result.
@@ -210,10 +210,8 @@ bool RunTokenProgram(const TokenProgram& program, EvalFlags flags, Value* result
     int32_t verdict = kAccepted;
     Opcode op = Opcode::PushLiteral;
     for (int32_t next = 0; next < program.ops.count && verdict == kAccepted; ++next) {
-        const int32_t code =
-            *static_cast<const int32_t*>(GrowArrayAt(&program.ops, sizeof(int32_t), next));
-        op = static_cast<Opcode>(code);
-        verdict = IsKnown(code) ? Step(program, op, radians, &nextLiteral, &stack) : kUnrunnable;
+        op = OpcodeAt(program, next);
+        verdict = IsKnown(op) ? Step(program, op, radians, &nextLiteral, &stack) : kUnrunnable;
     }
     if (verdict == kAccepted && !ValueStackPop(&stack, result))
         verdict = kUnrunnable;
