@@ -8,6 +8,7 @@
 #include "app/insert_menu.h"
 #include "app/resource.h"
 #include "tests/app/main_dialog_fixture.h"
+#include "tests/win32/test_windows.h"
 
 namespace {
 
@@ -37,43 +38,38 @@ TEST(InsertTextTableTest, UnknownCommandInsertsNothing) {
     }
 }
 
-// Keys played into the pop-up once it is up, from a timer that runs inside the menu's own
-// loop. The menu shown is noted on the way.
-struct MenuPlay {
-    std::vector<std::pair<UINT, WPARAM>> keys;
-    HMENU shown = nullptr;
-};
-MenuPlay gPlay;
-
-void CALLBACK PlayKeys(HWND, UINT, UINT_PTR timer, DWORD) {
-    KillTimer(nullptr, timer);
-    HWND menu = FindWindowA("#32768", nullptr);
-    gPlay.shown = reinterpret_cast<HMENU>(SendMessageA(menu, MN_GETHMENU, 0, 0));
-    for (const auto& key : gPlay.keys) {
-        PostMessageA(menu, key.first, key.second, 0);
-    }
-}
-
-std::vector<std::pair<UINT, WPARAM>> Keys(std::initializer_list<WPARAM> keys) {
-    std::vector<std::pair<UINT, WPARAM>> played;
-    for (WPARAM key : keys) {
-        played.emplace_back(WM_KEYDOWN, key);
-    }
-    return played;
-}
-
 class InsertMenuTest : public MainDialogTest {
   protected:
-    // Presses Insert and plays the keys; Enter is typed after them when choose is set.
+    // Presses Insert and plays the keys into the pop-up from a timer that runs inside the
+    // menu's own loop; Enter is typed after them when choose is set. The menu shown is noted
+    // in shown_. The ticks end with the menu's loop; a menu still up at the time limit is
+    // closed.
     void Insert(std::initializer_list<WPARAM> keys, bool choose) {
-        gPlay = {Keys(keys), nullptr};
-        if (choose) {
-            gPlay.keys.emplace_back(WM_CHAR, '\r');
+        std::vector<std::pair<UINT, WPARAM>> played;
+        for (WPARAM key : keys) {
+            played.emplace_back(WM_KEYDOWN, key);
         }
-        UINT_PTR timer = SetTimer(nullptr, 0, 10, PlayKeys);
+        if (choose) {
+            played.emplace_back(WM_CHAR, '\r');
+        }
+        shown_ = nullptr;
+        bool posted = false;
+        ModalDriver driver(
+            [&] {
+                HWND menu = FindWindowA("#32768", nullptr);
+                if (!posted && menu != nullptr && IsWindowVisible(menu)) {
+                    shown_ = reinterpret_cast<HMENU>(SendMessageA(menu, MN_GETHMENU, 0, 0));
+                    for (const auto& key : played) {
+                        PostMessageA(menu, key.first, key.second, 0);
+                    }
+                    posted = true;
+                }
+                return false;
+            },
+            [] { EndMenu(); });
         Press(IDC_INSERT);
-        KillTimer(nullptr, timer);
-        ASSERT_NE(nullptr, gPlay.shown);
+        EXPECT_FALSE(driver.TimedOut());
+        ASSERT_NE(nullptr, shown_);
     }
 
     void SetInput(const char* text, int caret) {
@@ -88,26 +84,14 @@ class InsertMenuTest : public MainDialogTest {
                      reinterpret_cast<LPARAM>(&end));
         return {start, end};
     }
+
+    HMENU shown_ = nullptr;
 };
-
-std::string Label(HMENU menu, int position) {
-    char text[80] = "";
-    GetMenuStringA(menu, static_cast<UINT>(position), text, sizeof text, MF_BYPOSITION);
-    return text;
-}
-
-bool IsSeparator(HMENU menu, int position) {
-    MENUITEMINFOA info{};
-    info.cbSize = sizeof info;
-    info.fMask = MIIM_FTYPE;
-    return GetMenuItemInfoA(menu, static_cast<UINT>(position), TRUE, &info) &&
-           (info.fType & MFT_SEPARATOR) != 0;
-}
 
 TEST_F(InsertMenuTest, LabelsAreTranslatedWhereTheyHaveAKey) {
     Open();
     Insert({VK_ESCAPE}, false);
-    HMENU menu = gPlay.shown;
+    HMENU menu = shown_;
     // Each pop-up: its key and, per position, the key of the item or its resource label;
     // a null label marks a separator.
     const struct {
@@ -143,18 +127,18 @@ TEST_F(InsertMenuTest, LabelsAreTranslatedWhereTheyHaveAKey) {
     };
     ASSERT_EQ(6, GetMenuItemCount(menu));
     for (int p = 0; p < 6; ++p) {
-        EXPECT_EQ(EnglishText(popups[p].key), Label(menu, p)) << p;
+        EXPECT_EQ(EnglishText(popups[p].key), MenuLabel(menu, p)) << p;
         HMENU sub = GetSubMenu(menu, p);
         ASSERT_NE(nullptr, sub) << p;
         ASSERT_EQ(static_cast<int>(popups[p].items.size()), GetMenuItemCount(sub)) << p;
         for (int i = 0; i < GetMenuItemCount(sub); ++i) {
             const auto& item = popups[p].items[static_cast<size_t>(i)];
             if (item.second == nullptr) {
-                EXPECT_TRUE(IsSeparator(sub, i)) << p << "." << i;
+                EXPECT_TRUE(IsMenuSeparator(sub, i)) << p << "." << i;
             } else if (item.first >= 0) {
-                EXPECT_EQ(EnglishText(item.first), Label(sub, i)) << p << "." << i;
+                EXPECT_EQ(EnglishText(item.first), MenuLabel(sub, i)) << p << "." << i;
             } else {
-                EXPECT_EQ(item.second, Label(sub, i)) << p << "." << i;
+                EXPECT_EQ(item.second, MenuLabel(sub, i)) << p << "." << i;
             }
         }
     }

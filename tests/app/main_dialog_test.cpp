@@ -9,6 +9,7 @@
 #include "app/resource.h"
 #include "engine/evaluate.h"
 #include "tests/app/main_dialog_fixture.h"
+#include "tests/win32/test_windows.h"
 #include "translation/translation_keys.h"
 
 namespace {
@@ -18,23 +19,6 @@ std::string FailureLines(const std::string& expression, EvalFlags flags) {
     EXPECT_FALSE(Evaluate(expression.c_str(), flags, &output)) << expression;
     EXPECT_FALSE(output.empty());
     return expression + "\r\n" + output + "\r\n";
-}
-
-// The About dialog runs modally inside the command; a timer closes it and notes its owner
-// and caption.
-struct AboutSeen {
-    HWND owner = nullptr;
-    std::string caption;
-};
-AboutSeen gAboutSeen;
-
-void CALLBACK CloseAbout(HWND, UINT, UINT_PTR timer, DWORD) {
-    KillTimer(nullptr, timer);
-    HWND about = GetActiveWindow();
-    char caption[64] = "";
-    GetWindowTextA(about, caption, sizeof caption);
-    gAboutSeen = {GetWindow(about, GW_OWNER), caption};
-    PostMessageA(about, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
 }
 
 } // namespace
@@ -233,12 +217,30 @@ TEST_F(MainDialogTest, EnterInTheInputCalculates) {
 
 TEST_F(MainDialogTest, AboutButtonShowsTheAboutDialogOverTheMainDialog) {
     Open();
-    gAboutSeen = {};
-    UINT_PTR timer = SetTimer(nullptr, 0, 10, CloseAbout);
+    // The About dialog runs modally inside the command; a timer notes its owner and caption
+    // and closes it, or ends it at the time limit.
+    HWND owner = nullptr;
+    std::string caption;
+    ModalDriver driver(
+        [&] {
+            HWND about = FindThreadDialog();
+            if (about == nullptr) {
+                return false;
+            }
+            owner = GetWindow(about, GW_OWNER);
+            caption = TextOf(about);
+            PostMessageA(about, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+            return true;
+        },
+        [] {
+            if (HWND about = FindThreadDialog()) {
+                EndDialog(about, 0);
+            }
+        });
     Press(IDC_ABOUT);
-    KillTimer(nullptr, timer);
-    EXPECT_EQ(window_, gAboutSeen.owner);
-    EXPECT_EQ(EnglishText(TextId::MainAbout), gAboutSeen.caption);
+    EXPECT_FALSE(driver.TimedOut());
+    EXPECT_EQ(window_, owner);
+    EXPECT_EQ(EnglishText(TextId::MainAbout), caption);
     EXPECT_TRUE(IsWindow(window_));
 }
 

@@ -78,6 +78,20 @@ std::string TextOf(HWND window) {
     return text;
 }
 
+std::string MenuLabel(HMENU menu, int position) {
+    char text[128] = {};
+    GetMenuStringA(menu, static_cast<UINT>(position), text, sizeof text, MF_BYPOSITION);
+    return text;
+}
+
+bool IsMenuSeparator(HMENU menu, int position) {
+    MENUITEMINFOA info{};
+    info.cbSize = sizeof info;
+    info.fMask = MIIM_FTYPE;
+    return GetMenuItemInfoA(menu, static_cast<UINT>(position), TRUE, &info) &&
+           (info.fType & MFT_SEPARATOR) != 0;
+}
+
 void DrainMessages() {
     MSG msg;
     while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {

@@ -20,6 +20,10 @@ HWND FindThreadDialog();
 
 std::string TextOf(HWND window);
 
+// The label of the menu item at position, and whether that item is a separator.
+std::string MenuLabel(HMENU menu, int position);
+bool IsMenuSeparator(HMENU menu, int position);
+
 // Removes (and dispatches) every message waiting for this thread, so a test starts clean.
 void DrainMessages();
 

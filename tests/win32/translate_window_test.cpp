@@ -60,20 +60,6 @@ class TranslateTest : public ::testing::Test {
     HWND dialog_ = nullptr;
 };
 
-std::string Label(HMENU menu, int position) {
-    char text[128] = {};
-    GetMenuStringA(menu, static_cast<UINT>(position), text, sizeof text, MF_BYPOSITION);
-    return text;
-}
-
-bool IsSeparator(HMENU menu, int position) {
-    MENUITEMINFOA info{};
-    info.cbSize = sizeof info;
-    info.fMask = MIIM_FTYPE;
-    return GetMenuItemInfoA(menu, static_cast<UINT>(position), TRUE, &info) &&
-           (info.fType & MFT_SEPARATOR) != 0;
-}
-
 TEST_F(TranslateTest, MainDialogKeepsItsCaption) {
     HWND dialog = MakeDialog({1009, 1008, 1, 1011, 1006, 1007, 8, 57664});
     TranslateDialog(kMainDialogTexts, dialog, 8);
@@ -182,7 +168,7 @@ TEST_F(TranslateTest, InsertMenuLabelsByPosition) {
     int separators = 0;
     command = 300;
     for (int p = 0; p < 6; ++p) {
-        EXPECT_EQ(Label(menu, p), popups[p]);
+        EXPECT_EQ(MenuLabel(menu, p), popups[p]);
         EXPECT_EQ(GetSubMenu(menu, p), subs[p]);
         const MenuShape& shape = kInsertShape[p];
         ASSERT_EQ(GetMenuItemCount(subs[p]), static_cast<int>(shape.items.size()));
@@ -190,16 +176,16 @@ TEST_F(TranslateTest, InsertMenuLabelsByPosition) {
             int position = static_cast<int>(q);
             SCOPED_TRACE(std::string(shape.popup) + " " + std::to_string(q));
             if (shape.items[q] == nullptr) {
-                EXPECT_TRUE(IsSeparator(subs[p], position));
+                EXPECT_TRUE(IsMenuSeparator(subs[p], position));
                 ++separators;
                 continue;
             }
             EXPECT_EQ(GetMenuItemID(subs[p], position), command++);
             if (expected[p][q] != nullptr) {
-                EXPECT_EQ(Label(subs[p], position), expected[p][q]);
+                EXPECT_EQ(MenuLabel(subs[p], position), expected[p][q]);
                 ++translated;
             } else {
-                EXPECT_EQ(Label(subs[p], position), shape.items[q]);
+                EXPECT_EQ(MenuLabel(subs[p], position), shape.items[q]);
                 ++kept;
             }
         }
@@ -217,9 +203,9 @@ TEST_F(TranslateTest, NestedLevelReturnsItsPositionsPlusOne) {
     const MenuTextItem table[] = {
         {MenuItem, 3, 0}, {MenuSkip, 0, 0}, {MenuItem, 4, 0}, {MenuEnd, 0, 0}, {MenuItem, 5, 0}};
     EXPECT_EQ(TranslateMenu(menu, table, 5), 4);
-    EXPECT_EQ(Label(menu, 0), "T3");
-    EXPECT_TRUE(IsSeparator(menu, 1));
-    EXPECT_EQ(Label(menu, 2), "T4");
+    EXPECT_EQ(MenuLabel(menu, 0), "T3");
+    EXPECT_TRUE(IsMenuSeparator(menu, 1));
+    EXPECT_EQ(MenuLabel(menu, 2), "T4");
     // Without an end entry the count of positions handled comes back.
     EXPECT_EQ(TranslateMenu(menu, table, 2), 2);
     EXPECT_EQ(TranslateMenu(menu, table, 0), 0);
@@ -230,7 +216,7 @@ TEST_F(TranslateTest, RefusedLabelStopsWithMinusOne) {
     AppendMenuA(menu, MF_STRING, 1, "a");
     const MenuTextItem flat[] = {{MenuItem, 3, 0}, {MenuItem, 4, 0}};
     EXPECT_EQ(TranslateMenu(menu, flat, 2), -1);
-    EXPECT_EQ(Label(menu, 0), "T3");
+    EXPECT_EQ(MenuLabel(menu, 0), "T3");
 
     HMENU outer = NewMenu();
     HMENU sub = Popup(outer, "sub");
@@ -239,9 +225,9 @@ TEST_F(TranslateTest, RefusedLabelStopsWithMinusOne) {
     const MenuTextItem nested[] = {
         {MenuPopup, 5, 0}, {MenuItem, 6, 0}, {MenuItem, 7, 0}, {MenuEnd, 0, 0}, {MenuItem, 8, 0}};
     EXPECT_EQ(TranslateMenu(outer, nested, 5), -1);
-    EXPECT_EQ(Label(outer, 0), "T5");
-    EXPECT_EQ(Label(sub, 0), "T6");
-    EXPECT_EQ(Label(outer, 1), "after");
+    EXPECT_EQ(MenuLabel(outer, 0), "T5");
+    EXPECT_EQ(MenuLabel(sub, 0), "T6");
+    EXPECT_EQ(MenuLabel(outer, 1), "after");
 }
 
 } // namespace
