@@ -97,11 +97,8 @@ bool IsWebAddress(const char* address) {
 WebLink::WebLink(Opener opener) : opener_(opener) {}
 
 WebLink::~WebLink() {
-    if (window_ != nullptr) {
-        if (GetWindowLongPtrA(window_, GWLP_WNDPROC) == reinterpret_cast<LONG_PTR>(Procedure))
-            SetWindowLongPtrA(window_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(previous_));
-        RemovePropA(window_, kLinkProperty);
-    }
+    if (window_ != nullptr)
+        Detach();
     std::free(label_);
     std::free(target_);
     if (font_ != nullptr)
@@ -364,15 +361,19 @@ bool WebLink::OnSetCursor(UINT, WPARAM, LPARAM, LRESULT* result) {
     return true;
 }
 
-// The control is going away: give it back its own procedure (unless someone has replaced
-// ours since) and forget it; the object lives on with its owner.
+// Gives the control back its own procedure (unless someone has replaced ours since) and
+// forgets it.
+void WebLink::Detach() {
+    if (GetWindowLongPtrA(window_, GWLP_WNDPROC) == reinterpret_cast<LONG_PTR>(Procedure))
+        SetWindowLongPtrA(window_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(previous_));
+    RemovePropA(window_, kLinkProperty);
+    window_ = nullptr;
+}
+
+// The control is going away; the object lives on with its owner.
 bool WebLink::OnNonClientDestroy(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result) {
     HWND window = window_;
-    WNDPROC previous = previous_;
-    if (GetWindowLongPtrA(window, GWLP_WNDPROC) == reinterpret_cast<LONG_PTR>(Procedure))
-        SetWindowLongPtrA(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(previous));
-    RemovePropA(window, kLinkProperty);
-    window_ = nullptr;
-    *result = CallWindowProcA(previous, window, message, wParam, lParam);
+    Detach();
+    *result = CallWindowProcA(previous_, window, message, wParam, lParam);
     return true;
 }

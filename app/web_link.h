@@ -35,6 +35,7 @@ class WebLink {
     static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 
     void Initialize();
+    void Detach();
     void CreateLinkFont();
     void CreateTooltip();
     void ComputeLinkRect();
