@@ -21,10 +21,13 @@ class AboutBox : public AbaconTest {
         return WaitForMainWindow();
     }
 
+    // The About dialog once it has drawn its link; null if it does not appear.
     HWND OpenAbout(HWND main) {
         Click(GetDlgItem(main, IDC_ABOUT));
         HWND about = WaitForWindow(program_.Id(), kStepTimeoutMs, IsAboutDialog);
-        Sleep(300); // let it finish drawing
+        if (about != nullptr) {
+            WaitUntil(kStepTimeoutMs, [&] { return LinkPixels(about, kLinkColour) > 0; });
+        }
         return about;
     }
 

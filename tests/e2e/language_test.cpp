@@ -54,8 +54,10 @@ class ChosenLanguage : public AbaconTest {
         return WaitForMainWindow();
     }
 
-    // Opens the Insert menu, takes a picture of it over the main dialog and closes it.
-    bool PictureOfInsertMenu(HWND main, const std::string& name, ScreenImage* picture) {
+    // Opens the Insert menu, takes a picture of it over the main dialog once it shows its
+    // last label in language (drawn last), and closes it.
+    bool PictureOfInsertMenu(HWND main, const std::string& language, const std::string& name,
+                             ScreenImage* picture) {
         SetCursorPos(0, 0); // away from the menu, so that no item is highlighted
         Click(GetDlgItem(main, IDC_INSERT));
         HWND menu = WaitForWindow(program_.Id(), kStepTimeoutMs,
@@ -63,12 +65,15 @@ class ChosenLanguage : public AbaconTest {
         if (menu == nullptr) {
             return false;
         }
-        Sleep(300); // let the menu finish drawing
-        const RECT area = UnionOf(WindowRectOf(main), WindowRectOf(menu));
-        const bool captured = CaptureScreen(area, picture);
+        const std::string last = Text(kInsertMenuKeys[5], language);
+        RECT area{};
+        const bool drawn = WaitUntil(kStepTimeoutMs, [&] {
+            area = UnionOf(WindowRectOf(main), WindowRectOf(menu));
+            return CaptureScreen(area, picture) && ShowsMenuText(*picture, last);
+        });
         SaveScreenshot(area, name);
         PostKey(main, VK_ESCAPE);
-        return WaitUntil(kStepTimeoutMs, [&] { return !IsWindowVisible(menu); }) && captured;
+        return WaitUntil(kStepTimeoutMs, [&] { return !IsWindowVisible(menu); }) && drawn;
     }
 };
 
@@ -80,7 +85,7 @@ TEST_F(ChosenLanguage, ShowsItsTextsInTheButtonsTheInsertMenuAndTheErrors) {
     }
 
     ScreenImage menu;
-    ASSERT_TRUE(PictureOfInsertMenu(main, "insert_menu_deutsch", &menu));
+    ASSERT_TRUE(PictureOfInsertMenu(main, kLanguage, "insert_menu_deutsch", &menu));
     for (const char* key : kInsertMenuKeys) {
         EXPECT_TRUE(ShowsMenuText(menu, Text(key, kLanguage))) << key;
         if (Text(key, kLanguage) != Text(key, "English")) {
@@ -110,7 +115,7 @@ TEST_F(ChosenLanguage, EnglishShowsTheEnglishInsertMenu) {
     HWND main = StartIn("English");
     ASSERT_NE(main, nullptr);
     ScreenImage menu;
-    ASSERT_TRUE(PictureOfInsertMenu(main, "insert_menu", &menu));
+    ASSERT_TRUE(PictureOfInsertMenu(main, "English", "insert_menu", &menu));
     for (const char* key : kInsertMenuKeys) {
         EXPECT_TRUE(ShowsMenuText(menu, Text(key, "English"))) << key;
     }
