@@ -183,6 +183,17 @@ HWND AbaconTest::WaitForMainWindow() {
     return main;
 }
 
+HWND AbaconTest::StartIn(const std::string& language) {
+    StartProgram();
+    HWND dialog = WaitForFirstWindow();
+    EXPECT_TRUE(IsLanguageDialog(dialog));
+    if (!IsLanguageDialog(dialog)) {
+        return nullptr;
+    }
+    AnswerLanguageDialog(dialog, language);
+    return WaitForMainWindow();
+}
+
 std::string AbaconTest::Calculate(HWND main, const std::string& expression, Press press) {
     HWND history = GetDlgItem(main, IDC_HISTORY);
     HWND input = GetDlgItem(main, IDC_INPUT);

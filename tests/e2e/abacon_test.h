@@ -48,6 +48,9 @@ class AbaconTest : public ::testing::Test {
     void AnswerLanguageDialog(HWND dialog, const std::string& name);
     // The main dialog once it is shown and its splash has come and gone; null if not.
     HWND WaitForMainWindow();
+    // Starts the program, which must ask for the language, answers with language (the
+    // preselected one when empty) and waits for the main dialog; null if any of it fails.
+    HWND StartIn(const std::string& language);
     // Types expression into the input and calculates; the history lines it added.
     std::string Calculate(HWND main, const std::string& expression, Press press = Press::Button);
     // Presses Quit (or another command that ends the program) and returns the exit code,

@@ -43,17 +43,6 @@ const Failure kFailures[] = {
 
 class ChosenLanguage : public AbaconTest {
   protected:
-    HWND StartIn(const std::string& language) {
-        StartProgram();
-        HWND dialog = WaitForFirstWindow();
-        EXPECT_TRUE(IsLanguageDialog(dialog));
-        if (!IsLanguageDialog(dialog)) {
-            return nullptr;
-        }
-        AnswerLanguageDialog(dialog, language);
-        return WaitForMainWindow();
-    }
-
     // Opens the Insert menu, takes a picture of it over the main dialog once it shows its
     // last label in language (drawn last), and closes it.
     bool PictureOfInsertMenu(HWND main, const std::string& language, const std::string& name,

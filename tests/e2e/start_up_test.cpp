@@ -9,6 +9,15 @@ namespace {
 
 using StartUp = AbaconTest;
 
+// The options left in the settings, both as REG_DWORD.
+void ExpectSavedOptions(DWORD doubles, DWORD radians) {
+    DWORD saved = 0;
+    EXPECT_TRUE(ReadSettingDword("Doubles", &saved));
+    EXPECT_EQ(saved, doubles);
+    EXPECT_TRUE(ReadSettingDword("Radians", &saved));
+    EXPECT_EQ(saved, radians);
+}
+
 TEST_F(StartUp, FirstStartAsksForTheLanguageShowsTheSplashAndSavesTheDefaults) {
     StartProgram();
     HWND dialog = WaitForFirstWindow();
@@ -43,20 +52,11 @@ TEST_F(StartUp, FirstStartAsksForTheLanguageShowsTheSplashAndSavesTheDefaults) {
     std::string language;
     EXPECT_TRUE(ReadSettingString("Language", &language));
     EXPECT_EQ(language, "English");
-    DWORD doubles = 0;
-    DWORD radians = 0;
-    EXPECT_TRUE(ReadSettingDword("Doubles", &doubles));
-    EXPECT_TRUE(ReadSettingDword("Radians", &radians));
-    EXPECT_EQ(doubles, 1u);
-    EXPECT_EQ(radians, 1u);
+    ExpectSavedOptions(1, 1);
 }
 
 TEST_F(StartUp, SecondStartKeepsTheLanguageAndTheOptionsAndCloseSavesLikeQuit) {
-    StartProgram();
-    HWND dialog = WaitForFirstWindow();
-    ASSERT_TRUE(IsLanguageDialog(dialog));
-    AnswerLanguageDialog(dialog, "");
-    HWND main = WaitForMainWindow();
+    HWND main = StartIn("");
     ASSERT_NE(main, nullptr);
     Click(GetDlgItem(main, IDC_FLOATING));
     Click(GetDlgItem(main, IDC_DEGREES));
@@ -83,12 +83,7 @@ TEST_F(StartUp, SecondStartKeepsTheLanguageAndTheOptionsAndCloseSavesLikeQuit) {
                IsChecked(GetDlgItem(main, IDC_RADIANS));
     }));
     EXPECT_EQ(EndAndWait(main, SC_CLOSE), 0);
-    DWORD doubles = 0;
-    DWORD radians = 0;
-    EXPECT_TRUE(ReadSettingDword("Doubles", &doubles));
-    EXPECT_TRUE(ReadSettingDword("Radians", &radians));
-    EXPECT_EQ(doubles, 1u);
-    EXPECT_EQ(radians, 1u);
+    ExpectSavedOptions(1, 1);
 }
 
 TEST_F(StartUp, SavedLanguageNameIsTakenWithoutRegardToCase) {
@@ -106,11 +101,7 @@ TEST_F(StartUp, SavedLanguageNameIsTakenWithoutRegardToCase) {
 
 TEST_F(StartUp, SavedLanguageOfAnotherTypeIsAskedForAgain) {
     WriteSettingDword("Language", 1);
-    StartProgram();
-    HWND dialog = WaitForFirstWindow();
-    ASSERT_TRUE(IsLanguageDialog(dialog));
-    AnswerLanguageDialog(dialog, "");
-    HWND main = WaitForMainWindow();
+    HWND main = StartIn("");
     ASSERT_NE(main, nullptr);
     EXPECT_EQ(EndAndWait(main, IDC_QUIT), 0);
     std::string language;
