@@ -19,8 +19,8 @@ class RegistryKey {
     LONG Close();
 
     // size: in, the capacity of buffer in bytes; out, the bytes delivered with the
-    // terminator (0 on failure). The text is always NUL-terminated within the buffer.
-    // A value that is not REG_SZ gives ERROR_INVALID_DATA.
+    // terminator (0 on failure). The text is always NUL-terminated within the buffer, and
+    // empty on failure. A value that is not REG_SZ gives ERROR_INVALID_DATA.
     LONG QueryString(const char* name, char* buffer, DWORD* size) const;
     // A value that is not REG_DWORD gives ERROR_INVALID_DATA and leaves *value unchanged.
     LONG QueryDword(const char* name, DWORD* value) const;

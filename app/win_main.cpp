@@ -53,9 +53,7 @@ void ReadSavedLanguage(SettingsKeys& keys, char* name) {
         return;
     }
     DWORD size = kSavedNameCapacity;
-    if (keys.abacon.QueryString("Language", name, &size) != ERROR_SUCCESS) {
-        name[0] = '\0';
-    }
+    keys.abacon.QueryString("Language", name, &size);
 }
 
 // Creates the two windows, runs the loop and returns its result.
