@@ -5,6 +5,7 @@
 #include <string>
 
 #include "app/center_window.h"
+#include "support/executable_path.h"
 
 namespace {
 
@@ -84,10 +85,7 @@ void ShowSystemError(const char* text, UINT type) {
 }
 
 void ProgramBaseName(char* buffer, size_t max) {
-    char path[kMaxPath];
-    DWORD length = GetModuleFileNameA(nullptr, path, sizeof path);
-    path[length < sizeof path ? length : sizeof path - 1] = '\0';
-    PathBaseName(path, buffer, max);
+    PathBaseName(ExecutablePath().c_str(), buffer, max);
 }
 
 void PathBaseName(const char* path, char* buffer, size_t max) {
