@@ -4,37 +4,41 @@
 
 #include <windows.h>
 
+#include "app/resource.h"
 #include "app/web_link.h"
+#include "base/translation_keys.h"
+#include "support/dialog_window.h"
+#include "translation/translate_window.h"
 
-class AboutDialog {
+// The texts the About dialog takes from the language, its caption first.
+inline constexpr DialogTextItem kAboutDialogTexts[] = {
+    {kDialogCaption, TextId::MainAbout},
+    {IDC_VISIT, TextId::AboutVisit},
+    {IDC_LINK, TextId::AboutHomepage},
+};
+
+class AboutDialog final : public DialogWindow {
   public:
-    AboutDialog(); // modal
-    ~AboutDialog();
-    AboutDialog(const AboutDialog&) = delete;
-    AboutDialog& operator=(const AboutDialog&) = delete;
+    AboutDialog() = default; // modal
 
     // Runs the dialog modally and returns when it is closed.
     void ShowModal(HWND owner);
     // Creates the dialog modeless, owned by owner, with its 2000 ms closing timer; the
     // caller shows the returned window.
     HWND ShowSplash(HWND owner);
-    HWND Window() const { return window_; }
 
   private:
-    static INT_PTR CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    static const MessageEntry<AboutDialog> kMessages[];
+    bool HandleMessage(const WindowMessage& message, LRESULT* result) override;
 
-    bool OnInitDialog(WPARAM wParam, LPARAM lParam, INT_PTR* result);
-    bool OnTimer(WPARAM wParam, LPARAM lParam, INT_PTR* result);
-    bool OnCommand(WPARAM wParam, LPARAM lParam, INT_PTR* result);
-    bool OnNonClientDestroy(WPARAM wParam, LPARAM lParam, INT_PTR* result);
+    bool OnInitDialog(const WindowMessage& message, LRESULT* result);
+    bool OnTimer(const WindowMessage& message, LRESULT* result);
+    bool OnOk(const WindowMessage& message, LRESULT* result);
+    bool OnCancel(const WindowMessage& message, LRESULT* result);
 
-    struct MessageEntry {
-        UINT message;
-        bool (AboutDialog::*handler)(WPARAM, LPARAM, INT_PTR*);
-    };
-    static const MessageEntry kMessages[];
+    // Ends the modal dialog with id as its result, or destroys the splash.
+    void Close(int id);
 
-    HWND window_ = nullptr;
     WebLink link_;
     bool modal_ = true;
 };

@@ -2,7 +2,7 @@
 
 #include <cstdlib>
 
-#include "engine/grow_array.h"
+#include "base/grow_array.h"
 
 namespace {
 

@@ -17,19 +17,23 @@ bool IsBlank(char c) {
 // The runtime's atoi: blanks skipped, optional sign, digits up to the first non-digit, 0
 // when there are none; out-of-range numbers are held at the int limits.
 int DecimalValue(const char* text) {
-    while (IsBlank(*text))
+    while (IsBlank(*text)) {
         ++text;
+    }
     bool negative = *text == '-';
-    if (*text == '-' || *text == '+')
+    if (*text == '-' || *text == '+') {
         ++text;
+    }
     long long value = 0;
     for (; *text >= '0' && *text <= '9'; ++text) {
         value = value * 10 + (*text - '0');
-        if (value > static_cast<long long>(INT_MAX) + 1)
+        if (value > static_cast<long long>(INT_MAX) + 1) {
             value = static_cast<long long>(INT_MAX) + 1;
+        }
     }
-    if (negative)
+    if (negative) {
         return static_cast<int>(-value);
+    }
     return value > INT_MAX ? INT_MAX : static_cast<int>(value);
 }
 
@@ -37,10 +41,12 @@ int DecimalValue(const char* text) {
 // after the comma, or null when there is no comma.
 char* TakeComponent(char* text, int* component) {
     char* c = text;
-    while (*c != '\0' && *c != ',')
+    while (*c != '\0' && *c != ',') {
         c = CharNextA(c);
-    if (*c != ',')
+    }
+    if (*c != ',') {
         return nullptr;
+    }
     *c = '\0';
     *component = DecimalValue(text);
     return c + 1;
@@ -49,11 +55,13 @@ char* TakeComponent(char* text, int* component) {
 bool QueryColor(const RegistryKey& key, const char* name, COLORREF* color) {
     char text[kColorTextCapacity];
     DWORD size = sizeof text;
-    if (key.QueryString(name, text, &size) != ERROR_SUCCESS)
+    if (key.QueryString(name, text, &size) != ERROR_SUCCESS) {
         return false;
+    }
     COLORREF parsed = ParseColorText(text);
-    if (parsed == kInvalidColor)
+    if (parsed == kInvalidColor) {
         return false;
+    }
     *color = parsed;
     return true;
 }
@@ -64,11 +72,13 @@ COLORREF ParseColorText(char* text) {
     int red = -1;
     int green = -1;
     char* rest = TakeComponent(text, &red);
-    if (rest == nullptr || red == -1)
+    if (rest == nullptr || red == -1) {
         return kInvalidColor;
+    }
     rest = TakeComponent(rest, &green);
-    if (rest == nullptr || green == -1 || *rest == '\0')
+    if (rest == nullptr || green == -1 || *rest == '\0') {
         return kInvalidColor;
+    }
     int blue = DecimalValue(rest);
     return (static_cast<COLORREF>(red) & 0xFF) | (static_cast<COLORREF>(green) & 0xFF) << 8 |
            (static_cast<COLORREF>(blue) & 0xFF) << 16;
@@ -76,8 +86,9 @@ COLORREF ParseColorText(char* text) {
 
 void ReadBrowserLinkColors(COLORREF* link, COLORREF* visited) {
     RegistryKey key;
-    if (key.Open(HKEY_CURRENT_USER, kBrowserSettingsPath, KEY_READ | KEY_WRITE) != ERROR_SUCCESS)
+    if (key.Open(HKEY_CURRENT_USER, kBrowserSettingsPath, KEY_READ | KEY_WRITE) != ERROR_SUCCESS) {
         return;
+    }
     QueryColor(key, "Anchor Color", link);
     QueryColor(key, "Anchor Color Visited", visited);
 }

@@ -1,39 +1,27 @@
 #include "app/main_dialog.h"
 
+#include <iterator>
+
 #include "app/about_dialog.h"
 #include "app/application.h"
-#include "app/center_window.h"
 #include "app/insert_menu.h"
 #include "app/registry_key.h"
-#include "app/resource.h"
 #include "engine/evaluate.h"
-#include "translation/translate_window.h"
+#include "support/center_window.h"
 
-const MainDialog::MessageEntry MainDialog::kMessages[] = {
-    {WM_INITDIALOG, 0, &MainDialog::OnInitDialog},
-    {WM_COMMAND, IDC_ABOUT, &MainDialog::OnAbout},
-    {WM_COMMAND, IDC_INSERT, &MainDialog::OnInsert},
-    {WM_COMMAND, IDOK, &MainDialog::OnCalculate},
-    {WM_COMMAND, IDC_QUIT, &MainDialog::OnQuit},
-    {WM_SYSCOMMAND, SC_CLOSE, &MainDialog::OnQuit},
-    {WM_NCDESTROY, 0, &MainDialog::OnNonClientDestroy},
+const MessageEntry<MainDialog> MainDialog::kMessages[] = {
+    ForMessage(WM_INITDIALOG, &MainDialog::OnInitDialog),
+    ForCommand(IDC_ABOUT, &MainDialog::OnAbout),
+    ForCommand(IDC_INSERT, &MainDialog::OnInsert),
+    ForCommand(IDOK, &MainDialog::OnCalculate),
+    ForCommand(IDC_QUIT, &MainDialog::OnQuit),
+    ForSystemCommand(SC_CLOSE, &MainDialog::OnQuit),
 };
 
 namespace {
 
 constexpr const char* kDoublesValue = "Doubles";
 constexpr const char* kRadiansValue = "Radians";
-
-bool Matches(UINT message, UINT code, WPARAM wParam) {
-    switch (message) {
-    case WM_COMMAND:
-        return HIWORD(wParam) == 0 && LOWORD(wParam) == code;
-    case WM_SYSCOMMAND:
-        return (wParam & 0xFFF0) == code;
-    default:
-        return true;
-    }
-}
 
 // A missing value, or one of another type than REG_DWORD, counts as the default 1.
 DWORD ReadOption(const RegistryKey& key, const char* name) {
@@ -57,7 +45,7 @@ HICON LoadProgramIcon(HINSTANCE instance, int widthMetric, int heightMetric) {
 } // namespace
 
 MainDialog::~MainDialog() {
-    // The window calls back into this object, so it must not outlive it.
+    // The window goes before the menu and the icons it uses.
     if (window_ != nullptr) {
         DestroyWindow(window_);
     }
@@ -74,43 +62,25 @@ MainDialog::~MainDialog() {
 
 HWND MainDialog::Create(HINSTANCE instance) {
     instance_ = instance;
-    return CreateDialogParamA(instance, MAKEINTRESOURCEA(IDD_MAIN), nullptr, Procedure,
-                              reinterpret_cast<LPARAM>(this));
+    return CreateModeless(instance, MAKEINTRESOURCEA(IDD_MAIN), nullptr);
 }
 
 bool MainDialog::PreDispatch(MSG* msg) {
     return window_ != nullptr && IsDialogMessageA(window_, msg) != FALSE;
 }
 
-INT_PTR CALLBACK MainDialog::Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_INITDIALOG) {
-        SetWindowLongPtrA(window, DWLP_USER, lParam);
-        reinterpret_cast<MainDialog*>(lParam)->window_ = window;
-    }
-    auto* self = reinterpret_cast<MainDialog*>(GetWindowLongPtrA(window, DWLP_USER));
-    if (self == nullptr) {
-        return FALSE;
-    }
-    for (const MessageEntry& entry : kMessages) {
-        if (entry.message != message || !Matches(message, entry.code, wParam)) {
-            continue;
-        }
-        INT_PTR result = TRUE;
-        if ((self->*entry.handler)(wParam, lParam, &result)) {
-            return result;
-        }
-    }
-    return FALSE;
+bool MainDialog::HandleMessage(const WindowMessage& message, LRESULT* result) {
+    return DispatchToTable(this, kMessages, message, result);
 }
 
-bool MainDialog::OnInitDialog(WPARAM, LPARAM, INT_PTR* result) {
+bool MainDialog::OnInitDialog(const WindowMessage&, LRESULT* result) {
     CenterOnOwner(window_, nullptr);
-    TranslateDialog(kMainDialogTexts, window_, 8);
+    TranslateDialog(kMainDialogTexts, window_, static_cast<int>(std::size(kMainDialogTexts)));
 
     menu_ = LoadMenuA(instance_, MAKEINTRESOURCEA(IDR_INSERT_MENU));
     if (menu_ != nullptr) {
         insertMenu_ = GetSubMenu(menu_, 0);
-        TranslateMenu(insertMenu_, kInsertMenuTexts, 45);
+        TranslateMenu(insertMenu_, kInsertMenuTexts, static_cast<int>(std::size(kInsertMenuTexts)));
     }
 
     largeIcon_ = LoadProgramIcon(instance_, SM_CXICON, SM_CYICON);
@@ -138,13 +108,13 @@ void MainDialog::ReadOptions() {
                    BST_CHECKED);
 }
 
-bool MainDialog::OnAbout(WPARAM, LPARAM, INT_PTR*) {
+bool MainDialog::OnAbout(const WindowMessage&, LRESULT*) {
     AboutDialog about;
     about.ShowModal(GetActiveWindow());
     return true;
 }
 
-bool MainDialog::OnInsert(WPARAM, LPARAM, INT_PTR*) {
+bool MainDialog::OnInsert(const WindowMessage&, LRESULT*) {
     RECT button;
     GetWindowRect(GetDlgItem(window_, IDC_INSERT), &button);
     const UINT command = static_cast<UINT>(TrackPopupMenu(insertMenu_, TPM_RETURNCMD, button.left,
@@ -159,7 +129,7 @@ bool MainDialog::OnInsert(WPARAM, LPARAM, INT_PTR*) {
     return true;
 }
 
-bool MainDialog::OnCalculate(WPARAM, LPARAM, INT_PTR*) {
+bool MainDialog::OnCalculate(const WindowMessage&, LRESULT*) {
     HWND input = GetDlgItem(window_, IDC_INPUT);
     const int length = GetWindowTextLengthA(input);
     if (length > 0) {
@@ -198,7 +168,7 @@ void MainDialog::AppendHistoryLine(const std::string& line) {
     SendMessageA(history, EM_SCROLLCARET, 0, 0);
 }
 
-bool MainDialog::OnQuit(WPARAM, LPARAM, INT_PTR*) {
+bool MainDialog::OnQuit(const WindowMessage&, LRESULT*) {
     // An existing key only: when it is missing the options are not saved.
     RegistryKey key;
     key.Open(HKEY_CURRENT_USER, kSettingsKeyPath, KEY_READ | KEY_WRITE);
@@ -207,9 +177,4 @@ bool MainDialog::OnQuit(WPARAM, LPARAM, INT_PTR*) {
     DestroyWindow(window_);
     PostQuitMessage(0);
     return true;
-}
-
-bool MainDialog::OnNonClientDestroy(WPARAM, LPARAM, INT_PTR*) {
-    window_ = nullptr;
-    return false;
 }

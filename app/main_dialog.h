@@ -8,46 +8,45 @@
 #include <string>
 
 #include "app/event_loop.h"
+#include "app/resource.h"
+#include "base/translation_keys.h"
+#include "support/dialog_window.h"
+#include "translation/translate_window.h"
 
-class MainDialog : public MessageFilter {
+// The texts the main dialog takes from the language; its caption stays "Abacon".
+inline constexpr DialogTextItem kMainDialogTexts[] = {
+    {IDC_INSERT, TextId::MainInsert},   {IDC_FLOATING, TextId::MainFloating},
+    {IDOK, TextId::MainCalculate},      {IDC_ANGLE_BASE, TextId::MainAngleBase},
+    {IDC_RADIANS, TextId::MainRadians}, {IDC_DEGREES, TextId::MainDegrees},
+    {IDC_QUIT, TextId::MainQuit},       {IDC_ABOUT, TextId::MainAbout},
+};
+
+class MainDialog final : public DialogWindow, public MessageFilter {
   public:
     MainDialog() = default;
     // Destroys the window if it still exists, then the menu and icons.
-    ~MainDialog();
-    MainDialog(const MainDialog&) = delete;
-    MainDialog& operator=(const MainDialog&) = delete;
+    ~MainDialog() override;
 
     // Creates the hidden dialog without owner; null when it cannot be created.
     HWND Create(HINSTANCE instance);
-    HWND Window() const { return window_; }
 
     // The dialog's keyboard interface: Tab, Enter for Calculate, arrows, mnemonics.
     bool PreDispatch(MSG* msg) override;
 
   private:
-    static INT_PTR CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    static const MessageEntry<MainDialog> kMessages[];
+    bool HandleMessage(const WindowMessage& message, LRESULT* result) override;
 
-    bool OnInitDialog(WPARAM wParam, LPARAM lParam, INT_PTR* result);
-    bool OnAbout(WPARAM wParam, LPARAM lParam, INT_PTR* result);
-    bool OnInsert(WPARAM wParam, LPARAM lParam, INT_PTR* result);
-    bool OnCalculate(WPARAM wParam, LPARAM lParam, INT_PTR* result);
-    bool OnQuit(WPARAM wParam, LPARAM lParam, INT_PTR* result);
-    bool OnNonClientDestroy(WPARAM wParam, LPARAM lParam, INT_PTR* result);
+    bool OnInitDialog(const WindowMessage& message, LRESULT* result);
+    bool OnAbout(const WindowMessage& message, LRESULT* result);
+    bool OnInsert(const WindowMessage& message, LRESULT* result);
+    bool OnCalculate(const WindowMessage& message, LRESULT* result);
+    bool OnQuit(const WindowMessage& message, LRESULT* result);
 
     void ReadOptions();
     void AppendHistoryLine(const std::string& line);
 
-    // A WM_COMMAND entry matches its control id with notification code 0, a WM_SYSCOMMAND
-    // entry its command; other messages match on the message alone.
-    struct MessageEntry {
-        UINT message;
-        UINT code;
-        bool (MainDialog::*handler)(WPARAM, LPARAM, INT_PTR*);
-    };
-    static const MessageEntry kMessages[];
-
     HINSTANCE instance_ = nullptr;
-    HWND window_ = nullptr;
     HMENU menu_ = nullptr;       // menu resource, kept for the dialog's lifetime
     HMENU insertMenu_ = nullptr; // its first sub-menu, the Insert pop-up
     HICON largeIcon_ = nullptr;

@@ -8,22 +8,23 @@
 
 #include "app/application.h"
 #include "app/link_color.h"
+#include "support/scoped_guards.h"
 
 // Tried in this order; a handler that returns false passes the message on to the later
 // entries and finally to the control's own procedure.
-const WebLink::MessageEntry WebLink::kMessages[] = {
-    {WM_MOUSEMOVE, WM_MBUTTONDBLCLK, &WebLink::OnMouseRelay},
-    {WM_ERASEBKGND, WM_ERASEBKGND, &WebLink::OnEraseBackground},
-    {WM_PAINT, WM_PAINT, &WebLink::OnPaint},
-    {WM_PRINTCLIENT, WM_PRINTCLIENT, &WebLink::OnPaint},
-    {WM_SETFOCUS, WM_KILLFOCUS, &WebLink::OnFocusChange},
-    {WM_MOUSEMOVE, WM_MOUSEMOVE, &WebLink::OnMouseMove},
-    {WM_LBUTTONDOWN, WM_LBUTTONDOWN, &WebLink::OnLeftButtonDown},
-    {WM_LBUTTONUP, WM_LBUTTONUP, &WebLink::OnLeftButtonUp},
-    {WM_CHAR, WM_CHAR, &WebLink::OnChar},
-    {WM_GETDLGCODE, WM_GETDLGCODE, &WebLink::OnGetDialogCode},
-    {WM_SETCURSOR, WM_SETCURSOR, &WebLink::OnSetCursor},
-    {WM_NCDESTROY, WM_NCDESTROY, &WebLink::OnNonClientDestroy},
+const MessageEntry<WebLink> WebLink::kMessages[] = {
+    ForMessages(WM_MOUSEMOVE, WM_MBUTTONDBLCLK, &WebLink::OnMouseRelay),
+    ForMessage(WM_ERASEBKGND, &WebLink::OnEraseBackground),
+    ForMessage(WM_PAINT, &WebLink::OnPaint),
+    ForMessage(WM_PRINTCLIENT, &WebLink::OnPaint),
+    ForMessages(WM_SETFOCUS, WM_KILLFOCUS, &WebLink::OnFocusChange),
+    ForMessage(WM_MOUSEMOVE, &WebLink::OnMouseMove),
+    ForMessage(WM_LBUTTONDOWN, &WebLink::OnLeftButtonDown),
+    ForMessage(WM_LBUTTONUP, &WebLink::OnLeftButtonUp),
+    ForMessage(WM_CHAR, &WebLink::OnChar),
+    ForMessage(WM_GETDLGCODE, &WebLink::OnGetDialogCode),
+    ForMessage(WM_SETCURSOR, &WebLink::OnSetCursor),
+    ForMessage(WM_NCDESTROY, &WebLink::OnNonClientDestroy),
 };
 
 namespace {
@@ -45,9 +46,11 @@ constexpr DWORD kHandXorMask[kCursorSize] = {
 
 // Cursor bitmaps are byte rows, leftmost pixel in the high bit of the first byte.
 void RowsToBytes(const DWORD* rows, BYTE* bytes) {
-    for (int row = 0; row < kCursorSize; ++row)
-        for (int b = 0; b < 4; ++b)
+    for (int row = 0; row < kCursorSize; ++row) {
+        for (int b = 0; b < 4; ++b) {
             bytes[row * 4 + b] = static_cast<BYTE>(rows[row] >> (24 - 8 * b));
+        }
+    }
 }
 
 HCURSOR CreateHandCursor() {
@@ -81,8 +84,9 @@ bool ShowsNoText(LONG style) {
 char* CopyText(const char* text) {
     size_t size = std::strlen(text) + 1;
     char* copy = static_cast<char*>(std::malloc(size));
-    if (copy != nullptr)
+    if (copy != nullptr) {
         std::memcpy(copy, text, size);
+    }
     return copy;
 }
 
@@ -97,14 +101,17 @@ bool IsWebAddress(const char* address) {
 WebLink::WebLink(Opener opener) : opener_(opener) {}
 
 WebLink::~WebLink() {
-    if (window_ != nullptr)
+    if (window_ != nullptr) {
         Detach();
+    }
     std::free(label_);
     std::free(target_);
-    if (font_ != nullptr)
+    if (font_ != nullptr) {
         DeleteObject(font_);
-    if (cursor_ != nullptr)
+    }
+    if (cursor_ != nullptr) {
         DestroyCursor(cursor_);
+    }
 }
 
 bool WebLink::SetText(const char* text) {
@@ -117,14 +124,16 @@ bool WebLink::SetText(const char* text) {
 bool WebLink::SetTarget(const char* address) {
     std::free(target_);
     target_ = CopyText(address);
-    if (label_ == nullptr)
+    if (label_ == nullptr) {
         ComputeLinkRect();
+    }
     return target_ != nullptr;
 }
 
 bool WebLink::AttachToControl(HWND control) {
-    if (!SetPropA(control, kLinkProperty, this))
+    if (!SetPropA(control, kLinkProperty, this)) {
         return false;
+    }
     window_ = control;
     previous_ = reinterpret_cast<WNDPROC>(
         SetWindowLongPtrA(control, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(Procedure)));
@@ -138,27 +147,29 @@ bool WebLink::AttachToControl(HWND control) {
 }
 
 bool WebLink::OpenTarget() {
-    if (target_ == nullptr || !IsWebAddress(target_))
+    if (target_ == nullptr || !IsWebAddress(target_)) {
         return false;
+    }
     HINSTANCE result = opener_(nullptr, "open", target_, nullptr, nullptr, SW_SHOWNORMAL);
-    if (reinterpret_cast<INT_PTR>(result) <= 32)
+    if (reinterpret_cast<INT_PTR>(result) <= 32) {
         return false;
+    }
     visited_ = true;
-    if (window_ != nullptr)
+    if (window_ != nullptr) {
         InvalidateRect(window_, nullptr, TRUE);
+    }
     return true;
 }
 
 LRESULT CALLBACK WebLink::Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     auto* link = static_cast<WebLink*>(GetPropA(window, kLinkProperty));
-    if (link == nullptr)
+    if (link == nullptr) {
         return DefWindowProcA(window, message, wParam, lParam);
+    }
     WNDPROC previous = link->previous_;
-    for (const MessageEntry& entry : kMessages) {
-        LRESULT result = 0;
-        if (message >= entry.first && message <= entry.last &&
-            (link->*entry.handler)(message, wParam, lParam, &result))
-            return result;
+    LRESULT result = 0;
+    if (DispatchToTable(link, kMessages, {message, wParam, lParam}, &result)) {
+        return result;
     }
     return CallWindowProcA(previous, window, message, wParam, lParam);
 }
@@ -169,12 +180,14 @@ void WebLink::Initialize() {
         lstrcmpiA(className, "static") == 0) {
         LONG style = GetWindowLongA(window_, GWL_STYLE);
         SetWindowLongA(window_, GWL_STYLE, style | SS_NOTIFY);
-        if (ShowsNoText(style))
+        if (ShowsNoText(style)) {
             paintLabel_ = false;
+        }
     }
     cursor_ = CreateHandCursor();
-    if (paintLabel_)
+    if (paintLabel_) {
         CreateLinkFont();
+    }
     if (label_ == nullptr && GetWindowTextLengthA(window_) > 0) {
         int size = GetWindowTextLengthA(window_) + 1;
         char* text = static_cast<char*>(std::malloc(size));
@@ -184,19 +197,22 @@ void WebLink::Initialize() {
             std::free(text);
         }
     }
-    if (target_ == nullptr && label_ != nullptr)
+    if (target_ == nullptr && label_ != nullptr) {
         SetTarget(label_);
+    }
     ComputeLinkRect();
     CreateTooltip();
-    if (paintLabel_)
+    if (paintLabel_) {
         ReadBrowserLinkColors(&linkColor_, &visitedColor_);
+    }
 }
 
 void WebLink::CreateLinkFont() {
     auto parentFont = reinterpret_cast<HFONT>(SendMessageA(GetParent(window_), WM_GETFONT, 0, 0));
     LOGFONTA logFont;
-    if (parentFont == nullptr || GetObjectA(parentFont, sizeof logFont, &logFont) == 0)
+    if (parentFont == nullptr || GetObjectA(parentFont, sizeof logFont, &logFont) == 0) {
         return;
+    }
     logFont.lfUnderline = TRUE;
     font_ = CreateFontIndirectA(&logFont);
 }
@@ -205,8 +221,9 @@ void WebLink::CreateTooltip() {
     HINSTANCE instance = Application::Instance();
     tooltip_ = CreateWindowExA(0, TOOLTIPS_CLASSA, nullptr, 0, CW_USEDEFAULT, CW_USEDEFAULT,
                                CW_USEDEFAULT, CW_USEDEFAULT, window_, nullptr, instance, nullptr);
-    if (tooltip_ == nullptr)
+    if (tooltip_ == nullptr) {
         return;
+    }
     SendMessageA(tooltip_, TTM_ACTIVATE, TRUE, 0);
     TOOLINFOA tool{};
     tool.cbSize = TTTOOLINFOA_V2_SIZE;
@@ -224,31 +241,34 @@ const char* WebLink::ShownText() const {
 
 UINT WebLink::AlignmentFlags() const {
     LONG style = GetWindowLongA(window_, GWL_STYLE);
-    if (style & SS_CENTER)
+    if (style & SS_CENTER) {
         return DT_CENTER;
-    if (style & SS_RIGHT)
+    }
+    if (style & SS_RIGHT) {
         return DT_RIGHT;
+    }
     return DT_LEFT;
 }
 
 void WebLink::ComputeLinkRect() {
-    if (!IsWindow(window_) || ShownText() == nullptr)
+    if (!IsWindow(window_) || ShownText() == nullptr) {
         return;
+    }
     RECT client;
     GetClientRect(window_, &client);
     RECT rect = client;
     if (paintLabel_) {
-        HDC dc = GetDC(window_);
-        HGDIOBJ previousFont = font_ != nullptr ? SelectObject(dc, font_) : nullptr;
-        UINT alignment = AlignmentFlags();
-        DrawTextA(dc, ShownText(), -1, &rect, DT_CALCRECT | DT_WORDBREAK | alignment);
-        if (font_ != nullptr)
-            SelectObject(dc, previousFont);
-        ReleaseDC(window_, dc);
-        if (alignment == DT_CENTER)
+        const UINT alignment = AlignmentFlags();
+        {
+            const WindowDC dc(window_);
+            const SelectedObject font(dc, font_);
+            DrawTextA(dc, ShownText(), -1, &rect, DT_CALCRECT | DT_WORDBREAK | alignment);
+        }
+        if (alignment == DT_CENTER) {
             OffsetRect(&rect, (client.right - rect.right) / 2, 0);
-        else if (alignment == DT_RIGHT)
+        } else if (alignment == DT_RIGHT) {
             OffsetRect(&rect, client.right - rect.right, 0);
+        }
     }
     linkRect_ = rect;
 }
@@ -256,14 +276,16 @@ void WebLink::ComputeLinkRect() {
 void WebLink::Draw(HDC dc) {
     SetBkMode(dc, TRANSPARENT);
     SetTextColor(dc, visited_ ? visitedColor_ : linkColor_);
-    if (font_ != nullptr)
+    if (font_ != nullptr) {
         SelectObject(dc, font_);
+    }
     if (ShownText() != nullptr) {
         RECT rect = linkRect_;
         DrawTextA(dc, ShownText(), -1, &rect, DT_WORDBREAK | AlignmentFlags());
     }
-    if (GetFocus() == window_)
+    if (GetFocus() == window_) {
         DrawFocusRect(dc, &linkRect_);
+    }
 }
 
 bool WebLink::PointInLink(LPARAM lParam) const {
@@ -271,92 +293,98 @@ bool WebLink::PointInLink(LPARAM lParam) const {
     return PtInRect(&linkRect_, point) != FALSE;
 }
 
-bool WebLink::OnMouseRelay(UINT message, WPARAM wParam, LPARAM lParam, LRESULT*) {
+bool WebLink::OnMouseRelay(const WindowMessage& message, LRESULT*) {
     if (tooltip_ != nullptr) {
-        MSG copy = {window_, message, wParam, lParam, 0, {0, 0}};
+        MSG copy = {window_, message.message, message.wParam, message.lParam, 0, {0, 0}};
         SendMessageA(tooltip_, TTM_RELAYEVENT, 0, reinterpret_cast<LPARAM>(&copy));
     }
     return false;
 }
 
-bool WebLink::OnEraseBackground(UINT, WPARAM wParam, LPARAM, LRESULT* result) {
-    if (!paintLabel_)
+bool WebLink::OnEraseBackground(const WindowMessage& message, LRESULT* result) {
+    if (!paintLabel_) {
         return false;
-    auto brush = reinterpret_cast<HBRUSH>(SendMessageA(GetParent(window_), WM_CTLCOLORSTATIC,
-                                                       wParam, reinterpret_cast<LPARAM>(window_)));
+    }
+    auto brush = reinterpret_cast<HBRUSH>(SendMessageA(
+        GetParent(window_), WM_CTLCOLORSTATIC, message.wParam, reinterpret_cast<LPARAM>(window_)));
     if (brush != nullptr) {
         RECT client;
         GetClientRect(window_, &client);
-        FillRect(reinterpret_cast<HDC>(wParam), &client, brush);
+        FillRect(reinterpret_cast<HDC>(message.wParam), &client, brush);
     }
     *result = 1;
     return true;
 }
 
-bool WebLink::OnPaint(UINT, WPARAM wParam, LPARAM, LRESULT*) {
-    if (!paintLabel_)
+bool WebLink::OnPaint(const WindowMessage& message, LRESULT*) {
+    if (!paintLabel_) {
         return false;
-    if (wParam != 0) {
-        Draw(reinterpret_cast<HDC>(wParam));
+    }
+    if (message.wParam != 0) {
+        Draw(reinterpret_cast<HDC>(message.wParam));
     } else {
-        PAINTSTRUCT paint;
-        HDC dc = BeginPaint(window_, &paint);
+        const PaintDC dc(window_);
         Draw(dc);
-        EndPaint(window_, &paint);
     }
     return true;
 }
 
-bool WebLink::OnFocusChange(UINT, WPARAM, LPARAM, LRESULT*) {
-    if (!paintLabel_)
+bool WebLink::OnFocusChange(const WindowMessage&, LRESULT*) {
+    if (!paintLabel_) {
         return false;
+    }
     InvalidateRect(window_, nullptr, TRUE);
     return true;
 }
 
-bool WebLink::OnMouseMove(UINT, WPARAM, LPARAM lParam, LRESULT*) {
-    if (target_ == nullptr || !PointInLink(lParam))
+bool WebLink::OnMouseMove(const WindowMessage& message, LRESULT*) {
+    if (target_ == nullptr || !PointInLink(message.lParam)) {
         return false;
+    }
     SetCursor(cursor_);
     return true;
 }
 
-bool WebLink::OnLeftButtonDown(UINT, WPARAM, LPARAM lParam, LRESULT*) {
-    if (PointInLink(lParam)) {
+bool WebLink::OnLeftButtonDown(const WindowMessage& message, LRESULT*) {
+    if (PointInLink(message.lParam)) {
         SetFocus(window_);
         SetCapture(window_);
     }
     return true;
 }
 
-bool WebLink::OnLeftButtonUp(UINT, WPARAM, LPARAM lParam, LRESULT*) {
+bool WebLink::OnLeftButtonUp(const WindowMessage& message, LRESULT*) {
     if (GetCapture() == window_) {
         ReleaseCapture();
-        if (PointInLink(lParam))
+        if (PointInLink(message.lParam)) {
             OpenTarget();
+        }
     }
     return true;
 }
 
-bool WebLink::OnChar(UINT, WPARAM wParam, LPARAM, LRESULT*) {
-    if (wParam == '\r' || wParam == ' ')
+bool WebLink::OnChar(const WindowMessage& message, LRESULT*) {
+    if (message.wParam == '\r' || message.wParam == ' ') {
         OpenTarget();
+    }
     return true;
 }
 
-bool WebLink::OnGetDialogCode(UINT, WPARAM, LPARAM, LRESULT* result) {
+bool WebLink::OnGetDialogCode(const WindowMessage&, LRESULT* result) {
     *result = DLGC_WANTCHARS;
     return true;
 }
 
-bool WebLink::OnSetCursor(UINT, WPARAM, LPARAM, LRESULT* result) {
-    if (target_ == nullptr)
+bool WebLink::OnSetCursor(const WindowMessage&, LRESULT* result) {
+    if (target_ == nullptr) {
         return false;
+    }
     POINT point;
     GetCursorPos(&point);
     ScreenToClient(window_, &point);
-    if (!PtInRect(&linkRect_, point))
+    if (!PtInRect(&linkRect_, point)) {
         return false;
+    }
     *result = TRUE;
     return true;
 }
@@ -364,16 +392,17 @@ bool WebLink::OnSetCursor(UINT, WPARAM, LPARAM, LRESULT* result) {
 // Gives the control back its own procedure (unless someone has replaced ours since) and
 // forgets it.
 void WebLink::Detach() {
-    if (GetWindowLongPtrA(window_, GWLP_WNDPROC) == reinterpret_cast<LONG_PTR>(Procedure))
+    if (GetWindowLongPtrA(window_, GWLP_WNDPROC) == reinterpret_cast<LONG_PTR>(Procedure)) {
         SetWindowLongPtrA(window_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(previous_));
+    }
     RemovePropA(window_, kLinkProperty);
     window_ = nullptr;
 }
 
 // The control is going away; the object lives on with its owner.
-bool WebLink::OnNonClientDestroy(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result) {
+bool WebLink::OnNonClientDestroy(const WindowMessage& message, LRESULT* result) {
     HWND window = window_;
     Detach();
-    *result = CallWindowProcA(previous_, window, message, wParam, lParam);
+    *result = CallWindowProcA(previous_, window, message.message, message.wParam, message.lParam);
     return true;
 }

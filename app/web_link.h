@@ -5,6 +5,8 @@
 
 #include <windows.h>
 
+#include "support/message_table.h"
+
 class WebLink {
   public:
     // How the address is opened; the shell's by default.
@@ -44,24 +46,19 @@ class WebLink {
     UINT AlignmentFlags() const;
     bool PointInLink(LPARAM lParam) const;
 
-    bool OnMouseRelay(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result);
-    bool OnEraseBackground(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result);
-    bool OnPaint(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result);
-    bool OnFocusChange(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result);
-    bool OnMouseMove(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result);
-    bool OnLeftButtonDown(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result);
-    bool OnLeftButtonUp(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result);
-    bool OnChar(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result);
-    bool OnGetDialogCode(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result);
-    bool OnSetCursor(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result);
-    bool OnNonClientDestroy(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result);
+    bool OnMouseRelay(const WindowMessage& message, LRESULT* result);
+    bool OnEraseBackground(const WindowMessage& message, LRESULT* result);
+    bool OnPaint(const WindowMessage& message, LRESULT* result);
+    bool OnFocusChange(const WindowMessage& message, LRESULT* result);
+    bool OnMouseMove(const WindowMessage& message, LRESULT* result);
+    bool OnLeftButtonDown(const WindowMessage& message, LRESULT* result);
+    bool OnLeftButtonUp(const WindowMessage& message, LRESULT* result);
+    bool OnChar(const WindowMessage& message, LRESULT* result);
+    bool OnGetDialogCode(const WindowMessage& message, LRESULT* result);
+    bool OnSetCursor(const WindowMessage& message, LRESULT* result);
+    bool OnNonClientDestroy(const WindowMessage& message, LRESULT* result);
 
-    struct MessageEntry {
-        UINT first;
-        UINT last;
-        bool (WebLink::*handler)(UINT, WPARAM, LPARAM, LRESULT*);
-    };
-    static const MessageEntry kMessages[];
+    static const MessageEntry<WebLink> kMessages[];
 
     HWND window_ = nullptr;
     WNDPROC previous_ = nullptr;

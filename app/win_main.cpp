@@ -4,19 +4,19 @@
 #include <windows.h>
 
 #include <commctrl.h>
-#include <objbase.h>
 
 #include "app/about_dialog.h"
 #include "app/application.h"
 #include "app/event_loop.h"
 #include "app/main_dialog.h"
 #include "app/registry_key.h"
+#include "base/translation_keys.h"
 #include "support/dll_version.h"
 #include "support/message_box.h"
+#include "support/scoped_guards.h"
 #include "support/version.h"
 #include "translation/catalogue.h"
 #include "translation/language_dialog.h"
-#include "translation/translation_keys.h"
 
 namespace {
 
@@ -26,8 +26,9 @@ constexpr REGSAM kReadWrite = KEY_READ | KEY_WRITE;
 // name cut to 31 characters by the catalogue is not read back.
 constexpr DWORD kSavedNameCapacity = 31;
 
-// The settings key and the two above it, held open for the whole process. The chain stops
-// at the first key that cannot be had; the later ones then stay closed.
+// The settings key and the two above it, held open for the whole process and closed in the
+// reverse order. The chain stops at the first key that cannot be had; the later ones then
+// stay closed.
 struct SettingsKeys {
     RegistryKey software;
     RegistryKey merrow;
@@ -37,12 +38,6 @@ struct SettingsKeys {
         return software.Open(HKEY_CURRENT_USER, "SOFTWARE", kReadWrite) == ERROR_SUCCESS &&
                merrow.Create(software.Handle(), "Merrow", kReadWrite) == ERROR_SUCCESS &&
                abacon.Create(merrow.Handle(), "Abacon", kReadWrite) == ERROR_SUCCESS;
-    }
-
-    void Close() {
-        abacon.Close();
-        merrow.Close();
-        software.Close();
     }
 };
 
@@ -85,10 +80,11 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE /*previousInstance*/, LPSTR com
         ShowMessage("Requires comctl32.dll version 4.71 and better.", MB_SETFOREGROUND);
         return 0;
     }
-    CoInitialize(nullptr);
+    // Declared in this order so that COM ends before the keys are closed.
+    SettingsKeys keys;
+    const ComInitialization com;
     InitCommonControls();
 
-    SettingsKeys keys;
     char language[kLanguageNameSize];
     ReadSavedLanguage(keys, language);
 
@@ -96,8 +92,6 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE /*previousInstance*/, LPSTR com
     if (!TranslationInit(ApplicationKeys(), kTranslationKeyCount, kProgramVersion, language,
                          chooser)) {
         ShowSystemError("Cannot initialize translation module.", MB_SETFOREGROUND);
-        CoUninitialize();
-        keys.Close();
         return 0;
     }
     keys.abacon.SetString("Language", language);
@@ -106,7 +100,5 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE /*previousInstance*/, LPSTR com
     int result = RunMainWindow(commandLine, showCommand);
     Application::Terminate();
     TranslationFree();
-    CoUninitialize();
-    keys.Close();
     return result;
 }

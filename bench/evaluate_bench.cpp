@@ -24,8 +24,9 @@ const std::vector<std::string>& Expressions() {
         std::vector<std::string> lines;
         std::ifstream file(ABACON_BENCH_EXPRESSIONS);
         for (std::string line; std::getline(file, line);) {
-            if (!line.empty())
+            if (!line.empty()) {
                 lines.push_back(line);
+            }
         }
         return lines;
     }();
@@ -66,11 +67,13 @@ void ReportPerExpression(benchmark::State& state) {
 }
 
 void EvaluateTypical(benchmark::State& state) {
-    if (!Agree(state))
+    if (!Agree(state)) {
         return;
+    }
     std::vector<std::string> texts;
-    for (const std::string& expression : Expressions())
+    for (const std::string& expression : Expressions()) {
         texts.push_back(expression + "=");
+    }
     std::string output;
     for (auto _ : state) {
         for (const std::string& text : texts) {
@@ -83,8 +86,9 @@ void EvaluateTypical(benchmark::State& state) {
 
 // One reused parser; each expression set, evaluated and written with 16 digits.
 void MuparserTypical(benchmark::State& state) {
-    if (!Agree(state))
+    if (!Agree(state)) {
         return;
+    }
     mu::Parser parser;
     std::string output;
     for (auto _ : state) {
@@ -101,8 +105,9 @@ void EvaluateLong(benchmark::State& state) {
     const std::size_t length = static_cast<std::size_t>(state.range(0));
     const std::string chunk = "12.5*3-sqrt(4)/2+";
     std::string text;
-    while (text.size() + chunk.size() + 2 <= length)
+    while (text.size() + chunk.size() + 2 <= length) {
         text += chunk;
+    }
     text += "1=";
     std::string output;
     if (!Evaluate(text.c_str(), kFlags, &output)) {

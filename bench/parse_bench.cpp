@@ -30,8 +30,9 @@ void ParseTypical(benchmark::State& state) {
 // "1+1+...+1=" of about state.range(0) characters.
 void ParseLongSum(benchmark::State& state) {
     std::string text = "1";
-    while (text.size() + 2 < static_cast<std::size_t>(state.range(0)))
+    while (text.size() + 2 < static_cast<std::size_t>(state.range(0))) {
         text += "+1";
+    }
     text += "=";
     Parse(state, text);
 }

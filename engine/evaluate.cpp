@@ -5,6 +5,7 @@
 #include "engine/evaluator.h"
 #include "engine/format_result.h"
 #include "engine/parse_expression.h"
+#include "engine/refusal.h"
 
 namespace {
 
@@ -22,12 +23,14 @@ class ProgramOwner {
 
 bool ParseAndRun(const char* text, EvalFlags flags, std::string* output) {
     TokenProgram program;
-    if (!ParseExpression(text, flags, &program, output))
+    if (!ParseExpression(text, flags, &program, output)) {
         return false;
+    }
     const ProgramOwner owner(&program);
     Value result;
-    if (!RunTokenProgram(program, flags, &result, output))
+    if (!RunTokenProgram(program, flags, &result, output)) {
         return false;
+    }
     *output = FormatResult(result, program.display);
     return true;
 }
@@ -41,7 +44,7 @@ bool Evaluate(const char* text, EvalFlags flags, std::string* output) {
     } catch (const std::bad_alloc&) {
         // The texts are standard strings: their allocation failure ends the call like the
         // engine's own arrays running out. The short text needs no allocation of its own.
-        *output = kOutOfMemoryText;
+        *output = RefusalText(Refusal::OutOfMemory);
         return false;
     }
 }

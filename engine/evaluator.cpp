@@ -2,19 +2,14 @@
 
 #include <cmath>
 
+#include "base/translation_keys.h"
 #include "engine/angles.h"
 #include "engine/complex_math.h"
 #include "engine/integer_math.h"
+#include "engine/refusal.h"
 #include "engine/trigonometry.h"
-#include "translation/translation_keys.h"
 
 namespace {
-
-// An operation's verdict: accepted, the stack could not grow, or the key of the text that
-// refuses it.
-constexpr int32_t kAccepted = -1;
-constexpr int32_t kOutOfMemory = -2;
-constexpr int32_t kUnrunnable = TextId::ParsingFailed;
 
 int32_t Code(Opcode op) {
     return static_cast<int32_t>(op);
@@ -68,22 +63,24 @@ bool IsFunction(Opcode op) {
     return op >= Opcode::Sin && op <= Opcode::Sqrt;
 }
 
-int32_t ApplyUnary(Opcode op, const Value& a, bool radians, Value* out) {
+Refusal ApplyUnary(Opcode op, const Value& a, bool radians, Value* out) {
     if (IsFunction(op)) {
-        if (a.kind == ValueKind::Complex)
-            return TextId::NotImplemented;
+        if (a.kind == ValueKind::Complex) {
+            return Refusal::NotImplemented;
+        }
         *out = MakeDouble(FunctionOf(op).apply(AsDouble(a), radians));
-        return kAccepted;
+        return Refusal::None;
     }
     const bool complex = a.kind == ValueKind::Complex;
     const bool integer = a.kind == ValueKind::Integer;
     switch (op) {
     case Opcode::Negate:
-        if (complex)
+        if (complex) {
             *out = FromComplex(ComplexNegation(ToComplex(a)));
-        else
+        } else {
             *out =
                 integer ? MakeInteger(IntegerNegation(a.number.integer)) : MakeDouble(-AsDouble(a));
+        }
         break;
     case Opcode::Re:
         *out = MakeDouble(RealPart(a));
@@ -92,17 +89,18 @@ int32_t ApplyUnary(Opcode op, const Value& a, bool radians, Value* out) {
         *out = MakeDouble(ImagPart(a));
         break;
     case Opcode::Abs:
-        if (complex)
+        if (complex) {
             *out = MakeDouble(ComplexModulus(ToComplex(a)));
-        else
+        } else {
             *out = integer ? MakeInteger(IntegerAbsolute(a.number.integer))
                            : MakeDouble(std::fabs(AsDouble(a)));
+        }
         break;
     default: // Plus
         *out = a;
         break;
     }
-    return kAccepted;
+    return Refusal::None;
 }
 
 using ComplexOperation = ComplexNumber (*)(ComplexNumber a, ComplexNumber b);
@@ -110,7 +108,7 @@ using DoubleOperation = double (*)(double a, double b);
 using IntegerOperation = int32_t (*)(int32_t a, int32_t b);
 
 // Add, Subtract, Multiply, Divide at the higher kind of the two operands.
-int32_t ApplyArithmetic(Opcode op, ValueKind kind, const Value& a, const Value& b, Value* out) {
+Refusal ApplyArithmetic(Opcode op, ValueKind kind, const Value& a, const Value& b, Value* out) {
     static const ComplexOperation kComplex[] = {ComplexSum, ComplexDifference, ComplexProduct,
                                                 ComplexQuotient};
     static const DoubleOperation kDouble[] = {
@@ -127,36 +125,41 @@ int32_t ApplyArithmetic(Opcode op, ValueKind kind, const Value& a, const Value& 
     } else if (kind == ValueKind::Double) {
         *out = MakeDouble(kDouble[index](AsDouble(a), AsDouble(b)));
     } else {
-        if (op == Opcode::Divide && b.number.integer == 0)
-            return TextId::DivZero;
+        if (op == Opcode::Divide && b.number.integer == 0) {
+            return Refusal::DivZero;
+        }
         *out = MakeInteger(kInteger[index](a.number.integer, b.number.integer));
     }
-    return kAccepted;
+    return Refusal::None;
 }
 
-int32_t ApplyBinary(Opcode op, const Value& a, const Value& b, Value* out) {
+Refusal ApplyBinary(Opcode op, const Value& a, const Value& b, Value* out) {
     const ValueKind kind = a.kind > b.kind ? a.kind : b.kind;
     if (op == Opcode::Modulo) {
         // The kind test comes first: 5.0 % 0 is refused as floating, not as zero.
-        if (kind != ValueKind::Integer)
-            return TextId::ModuloComplex;
-        if (b.number.integer == 0)
-            return TextId::ModZero;
+        if (kind != ValueKind::Integer) {
+            return Refusal::ModuloComplex;
+        }
+        if (b.number.integer == 0) {
+            return Refusal::ModZero;
+        }
         *out = MakeInteger(IntegerRemainder(a.number.integer, b.number.integer));
-        return kAccepted;
+        return Refusal::None;
     }
     if (op == Opcode::Power) {
-        if (kind == ValueKind::Complex)
-            return TextId::OverComplex;
+        if (kind == ValueKind::Complex) {
+            return Refusal::OverComplex;
+        }
         if (kind == ValueKind::Double) {
             *out = MakeDouble(std::pow(AsDouble(a), AsDouble(b)));
-            return kAccepted;
+            return Refusal::None;
         }
         int32_t power;
-        if (!IntegerPower(a.number.integer, b.number.integer, &power))
-            return TextId::DivZero;
+        if (!IntegerPower(a.number.integer, b.number.integer, &power)) {
+            return Refusal::DivZero;
+        }
         *out = MakeInteger(power);
-        return kAccepted;
+        return Refusal::None;
     }
     return ApplyArithmetic(op, kind, a, b, out);
 }
@@ -166,37 +169,40 @@ bool IsKnown(Opcode op) {
 }
 
 // One opcode: pops its operands, pushes its result.
-int32_t Step(const TokenProgram& program, Opcode op, bool radians, int32_t* nextLiteral,
+Refusal Step(const TokenProgram& program, Opcode op, bool radians, int32_t* nextLiteral,
              ValueStack* stack) {
     if (op == Opcode::PushLiteral) {
-        if (*nextLiteral >= program.literals.count)
-            return kUnrunnable;
+        if (*nextLiteral >= program.literals.count) {
+            return Refusal::ParsingFailed;
+        }
         const Value literal = LiteralAt(program, *nextLiteral);
         *nextLiteral += 1;
-        return ValueStackPush(stack, literal) ? kAccepted : kOutOfMemory;
+        return ValueStackPush(stack, literal) ? Refusal::None : Refusal::OutOfMemory;
     }
     Value a, b, out;
-    if (!ValueStackPop(stack, &a))
-        return kUnrunnable;
-    int32_t verdict;
+    if (!ValueStackPop(stack, &a)) {
+        return Refusal::ParsingFailed;
+    }
+    Refusal verdict;
     if (Code(op) > kLastUnaryOpcode) {
         b = a;
-        if (!ValueStackPop(stack, &a))
-            return kUnrunnable;
+        if (!ValueStackPop(stack, &a)) {
+            return Refusal::ParsingFailed;
+        }
         verdict = ApplyBinary(op, a, b, &out);
     } else {
         verdict = ApplyUnary(op, a, radians, &out);
     }
-    if (verdict == kAccepted && !ValueStackPush(stack, out))
-        return kOutOfMemory;
+    if (verdict == Refusal::None && !ValueStackPush(stack, out)) {
+        return Refusal::OutOfMemory;
+    }
     return verdict;
 }
 
-std::string RefusalText(Opcode op, int32_t verdict) {
-    if (verdict == kOutOfMemory)
-        return kOutOfMemoryText;
-    std::string text = verdict == TextId::NotImplemented ? FunctionOf(op).complexName : "";
-    return text + TranslationText(verdict);
+// A function without a complex form is named in front of the refusal's text.
+std::string RefusalOf(Opcode op, Refusal refusal) {
+    std::string text = refusal == Refusal::NotImplemented ? FunctionOf(op).complexName : "";
+    return text + RefusalText(refusal);
 }
 
 } // namespace
@@ -207,17 +213,20 @@ bool RunTokenProgram(const TokenProgram& program, EvalFlags flags, Value* result
     ValueStack stack;
     ValueStackInit(&stack);
     int32_t nextLiteral = 0;
-    int32_t verdict = kAccepted;
+    Refusal verdict = Refusal::None;
     Opcode op = Opcode::PushLiteral;
-    for (int32_t next = 0; next < program.ops.count && verdict == kAccepted; ++next) {
+    for (int32_t next = 0; next < program.ops.count && verdict == Refusal::None; ++next) {
         op = OpcodeAt(program, next);
-        verdict = IsKnown(op) ? Step(program, op, radians, &nextLiteral, &stack) : kUnrunnable;
+        verdict =
+            IsKnown(op) ? Step(program, op, radians, &nextLiteral, &stack) : Refusal::ParsingFailed;
     }
-    if (verdict == kAccepted && !ValueStackPop(&stack, result))
-        verdict = kUnrunnable;
+    if (verdict == Refusal::None && !ValueStackPop(&stack, result)) {
+        verdict = Refusal::ParsingFailed;
+    }
     ValueStackFree(&stack);
-    if (verdict == kAccepted)
+    if (verdict == Refusal::None) {
         return true;
-    *error = RefusalText(op, verdict);
+    }
+    *error = RefusalOf(op, verdict);
     return false;
 }

@@ -5,12 +5,15 @@
 #include <cstdio>
 
 std::string NumberText(double x) {
-    if (std::isnan(x))
+    if (std::isnan(x)) {
         return "nan";
-    if (std::isinf(x))
+    }
+    if (std::isinf(x)) {
         return x < 0 ? "-inf" : "inf";
-    if (x == 0.0)
+    }
+    if (x == 0.0) {
         return "0";
+    }
     // to_chars is locale-free and identical in every runtime, unlike _gcvt or printf.
     char text[64];
     const auto result = std::to_chars(text, text + sizeof text, x, std::chars_format::general, 16);
@@ -57,8 +60,9 @@ std::string FormatResult(const Value& value, DisplayMode display) {
     switch (value.kind) {
     case ValueKind::Complex: {
         const double im = ImagPart(value);
-        if (im < 0)
+        if (im < 0) {
             return NumberText(RealPart(value)) + " - " + NumberText(-im) + " i";
+        }
         return NumberText(RealPart(value)) + " + " + NumberText(im) + " i";
     }
     case ValueKind::Double:

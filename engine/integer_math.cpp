@@ -45,20 +45,23 @@ int32_t IntegerRemainder(int32_t a, int32_t b) {
 bool IntegerPower(int32_t a, int32_t n, int32_t* result) {
     if (n < 0) {
         // 1 / a^|n| truncated: only a base of magnitude 1 leaves something above zero.
-        if (a == 0)
+        if (a == 0) {
             return false;
-        if (a == 1 || a == -1)
+        }
+        if (a == 1 || a == -1) {
             *result = (a == -1 && n % 2 != 0) ? -1 : 1;
-        else
+        } else {
             *result = 0;
+        }
         return true;
     }
     // Multiplication modulo 2^32 is associative, so squaring gives the repeated product.
     uint32_t base = ToBits(a);
     uint32_t product = 1;
     for (uint32_t exponent = static_cast<uint32_t>(n); exponent != 0; exponent >>= 1) {
-        if ((exponent & 1u) != 0)
+        if ((exponent & 1u) != 0) {
             product *= base;
+        }
         base *= base;
     }
     *result = FromBits(product);

@@ -7,18 +7,21 @@ namespace {
 constexpr uint64_t kIntegerMax = 2147483647;
 
 int32_t DigitValue(char c) {
-    if (c >= 'a' && c <= 'f')
+    if (c >= 'a' && c <= 'f') {
         return c - 'a' + 10;
-    if (c >= 'A' && c <= 'F')
+    }
+    if (c >= 'A' && c <= 'F') {
         return c - 'A' + 10;
+    }
     return c - '0';
 }
 
 // The digits are of the base only (the grammar matched them); saturates at 2147483647.
 int32_t ConvertDigits(const char* begin, const char* end, uint64_t base) {
     uint64_t value = 0;
-    for (const char* p = begin; p != end && value <= kIntegerMax; ++p)
+    for (const char* p = begin; p != end && value <= kIntegerMax; ++p) {
         value = value * base + static_cast<uint64_t>(DigitValue(*p));
+    }
     return static_cast<int32_t>(value > kIntegerMax ? kIntegerMax : value);
 }
 
@@ -51,8 +54,9 @@ int32_t EscapeCode(char c) {
 
 // The text is 'c' or '\c'; the grammar allows only codes 1 to 127 for c.
 int32_t CharacterCode(const char* text) {
-    if (text[1] != '\\')
+    if (text[1] != '\\') {
         return text[1];
+    }
     return EscapeCode(text[2]);
 }
 
@@ -89,16 +93,18 @@ bool FloatLiteralAction(int32_t, const ParserSnapshot& before, ParseState* state
     const std::size_t length = static_cast<std::size_t>(state->cur - before.cur);
     char local[64];
     char* text = length < sizeof local ? local : static_cast<char*>(std::malloc(length + 1));
-    if (text == nullptr)
+    if (text == nullptr) {
         return false;
+    }
     for (std::size_t k = 0; k < length; ++k) {
         const char c = before.cur[k];
         text[k] = c == 'd' || c == 'D' ? 'e' : c;
     }
     text[length] = '\0';
     const double x = std::strtod(text, nullptr);
-    if (text != local)
+    if (text != local) {
         std::free(text);
+    }
     return Append(state, MakeDouble(x));
 }
 

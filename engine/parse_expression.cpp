@@ -1,9 +1,8 @@
 #include "engine/parse_expression.h"
 
 #include "engine/grammar.h"
-#include "engine/out_of_memory.h"
 #include "engine/parse_state.h"
-#include "translation/translation_keys.h"
+#include "engine/refusal.h"
 
 namespace {
 
@@ -11,8 +10,9 @@ namespace {
 std::string WithoutSpaces(const char* text) {
     std::string stripped;
     for (const char* p = text; *p != '\0'; ++p) {
-        if (*p != ' ')
+        if (*p != ' ') {
             stripped += *p;
+        }
     }
     return stripped;
 }
@@ -35,10 +35,10 @@ bool ParseExpression(const char* text, EvalFlags flags, TokenProgram* program,
     TokenProgramFree(&state.program);
     *program = state.program;
     if (state.outOfMemory) {
-        *failure = kOutOfMemoryText;
+        *failure = RefusalText(Refusal::OutOfMemory);
     } else {
         failure->assign(stripped.c_str(), static_cast<std::size_t>(mark - stripped.c_str()));
-        *failure += TranslationText(TextId::ParsingFailed);
+        *failure += RefusalText(Refusal::ParsingFailed);
     }
     return false;
 }

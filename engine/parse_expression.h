@@ -9,8 +9,8 @@
 // Compiles text (NUL-terminated, the caller has appended "=") into program. On success
 // returns true and program holds literals/ops/display (caller frees it with
 // TokenProgramFree). On failure returns false, program is left empty (freed), and *failure
-// holds the echo: the space-stripped text up to the progress mark followed by
-// TranslationText(TextId::ParsingFailed). When memory runs out while the program is built,
-// *failure is "Out of memory" instead: the text itself is not at fault.
+// holds the echo: the space-stripped text up to the progress mark followed by the text of
+// Refusal::ParsingFailed. When memory runs out while the program is built, *failure is the
+// text of Refusal::OutOfMemory instead: the text itself is not at fault.
 bool ParseExpression(const char* text, EvalFlags flags, TokenProgram* program,
                      std::string* failure);

@@ -47,8 +47,9 @@ class CharMatch {
   public:
     explicit CharMatch(char c) : c_(c) {}
     bool parse(ParseState* state) const {
-        if (*state->cur != c_)
+        if (*state->cur != c_) {
             return false;
+        }
         ++state->cur;
         return true;
     }
@@ -61,8 +62,9 @@ class OptionalCharMatch {
   public:
     explicit OptionalCharMatch(char c) : c_(c) {}
     bool parse(ParseState* state) const {
-        if (*state->cur == c_)
+        if (*state->cur == c_) {
             ++state->cur;
+        }
         return true;
     }
 
@@ -77,8 +79,9 @@ class RangeMatch {
         : lo_(static_cast<signed char>(lo)), hi_(static_cast<signed char>(hi)) {}
     bool parse(ParseState* state) const {
         const signed char c = static_cast<signed char>(*state->cur);
-        if (c < lo_ || c > hi_)
+        if (c < lo_ || c > hi_) {
             return false;
+        }
         ++state->cur;
         return true;
     }
@@ -94,8 +97,9 @@ class TextMatch {
     bool parse(ParseState* state) const {
         const char* in = state->cur;
         for (const char* t = text_; *t != '\0'; ++t, ++in) {
-            if (*in != *t)
+            if (*in != *t) {
                 return false;
+            }
         }
         state->cur = in;
         return true;
@@ -121,8 +125,9 @@ template <class... Parts> class Sequence {
         const ParserSnapshot before = TakeSnapshot(*state);
         const bool matched = std::apply(
             [state](const Parts&... part) { return (part.parse(state) && ...); }, parts_);
-        if (!matched)
+        if (!matched) {
             RestoreSnapshot(state, before);
+        }
         return matched;
     }
 
@@ -179,8 +184,9 @@ template <class Part> class OneOrMore {
   public:
     explicit OneOrMore(Part part) : part_(std::move(part)) {}
     bool parse(ParseState* state) const {
-        if (!part_.parse(state))
+        if (!part_.parse(state)) {
             return false;
+        }
         while (part_.parse(state)) {
         }
         return true;
@@ -201,13 +207,16 @@ template <class Subject> class ActionParser {
     ActionParser(Subject subject, int32_t data, ActionRoutine action)
         : subject_(std::move(subject)), data_(data), action_(action) {}
     bool parse(ParseState* state) const {
-        if (state->outOfMemory)
+        if (state->outOfMemory) {
             return false;
+        }
         const ParserSnapshot before = TakeSnapshot(*state);
-        if (!subject_.parse(state))
+        if (!subject_.parse(state)) {
             return false;
-        if (action_(data_, before, state))
+        }
+        if (action_(data_, before, state)) {
             return true;
+        }
         state->outOfMemory = true;
         RestoreSnapshot(state, before);
         return false;
@@ -225,8 +234,9 @@ template <class Part> class NestingLimit {
   public:
     NestingLimit(Part part, int32_t limit) : part_(std::move(part)), limit_(limit) {}
     bool parse(ParseState* state) const {
-        if (state->depth >= limit_)
+        if (state->depth >= limit_) {
             return false;
+        }
         ++state->depth;
         const bool matched = part_.parse(state);
         --state->depth;

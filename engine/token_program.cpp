@@ -14,10 +14,12 @@ void TokenProgramFree(TokenProgram* program) {
 }
 
 bool AppendLiteral(TokenProgram* program, const Value& value) {
-    if (!GrowArrayInsert(&value, &program->literals, sizeof(Value), program->literals.count))
+    if (!GrowArrayInsert(&value, &program->literals, sizeof(Value), program->literals.count)) {
         return false;
-    if (AppendOpcode(program, Opcode::PushLiteral))
+    }
+    if (AppendOpcode(program, Opcode::PushLiteral)) {
         return true;
+    }
     GrowArrayErase(&program->literals, sizeof(Value), 1, program->literals.count - 1);
     return false;
 }
@@ -40,8 +42,9 @@ bool ValueStackPush(ValueStack* stack, const Value& value) {
 }
 
 bool ValueStackPop(ValueStack* stack, Value* value) {
-    if (stack->values.count == 0)
+    if (stack->values.count == 0) {
         return false;
+    }
     const int32_t last = stack->values.count - 1;
     *value = *static_cast<const Value*>(GrowArrayAt(&stack->values, sizeof(Value), last));
     GrowArrayErase(&stack->values, sizeof(Value), 1, last);

@@ -2,7 +2,7 @@
 // the evaluator, plus the display mode. The k-th PushLiteral in ops takes the k-th literal.
 #pragma once
 
-#include "engine/grow_array.h"
+#include "base/grow_array.h"
 #include "engine/value.h"
 
 struct TokenProgram {

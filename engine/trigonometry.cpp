@@ -54,8 +54,9 @@ constexpr bool kRuntimeReducesExactly = true;
 } // namespace
 
 double ReducedSine(double x) {
-    if (!(std::fabs(x) < kReducibleLimit))
+    if (!(std::fabs(x) < kReducibleLimit)) {
         return std::sin(x);
+    }
     double head, tail;
     switch (Reduce(x, &head, &tail)) {
     case 0:
@@ -70,8 +71,9 @@ double ReducedSine(double x) {
 }
 
 double ReducedCosine(double x) {
-    if (!(std::fabs(x) < kReducibleLimit))
+    if (!(std::fabs(x) < kReducibleLimit)) {
         return std::cos(x);
+    }
     double head, tail;
     switch (Reduce(x, &head, &tail)) {
     case 0:

@@ -7,9 +7,9 @@
 #include <string>
 #include <vector>
 
+#include "base/translation_keys.h"
 #include "engine/evaluate.h"
-#include "engine/evaluator.h"
-#include "translation/translation_keys.h"
+#include "engine/refusal.h"
 
 namespace {
 
@@ -17,10 +17,12 @@ namespace {
 bool InstallTexts() {
     static std::vector<std::string> texts;
     TranslationKey* keys = ApplicationKeys();
-    for (int32_t id = 0; id < kTranslationKeyCount; ++id)
+    for (int32_t id = 0; id < kTranslationKeyCount; ++id) {
         texts.emplace_back(keys[id].key);
-    for (int32_t id = 0; id < kTranslationKeyCount; ++id)
+    }
+    for (int32_t id = 0; id < kTranslationKeyCount; ++id) {
         keys[id].text = &texts[id][0];
+    }
     TranslationUseTable(keys, kTranslationKeyCount);
     return true;
 }
@@ -31,11 +33,14 @@ bool EndsWith(const std::string& text, const std::string& end) {
 }
 
 bool IsErrorText(const std::string& output) {
-    if (output == kOutOfMemoryText)
+    if (output == RefusalText(Refusal::OutOfMemory)) {
         return true;
-    for (int32_t id = TextId::ParsingFailed; id <= TextId::OverComplex; ++id) {
-        if (EndsWith(output, TranslationText(id)))
+    }
+    for (Refusal refusal : {Refusal::ParsingFailed, Refusal::NotImplemented, Refusal::DivZero,
+                            Refusal::ModuloComplex, Refusal::ModZero, Refusal::OverComplex}) {
+        if (EndsWith(output, RefusalText(refusal))) {
             return true;
+        }
     }
     return false;
 }
@@ -50,8 +55,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     for (EvalFlags flags = 0; flags <= (EvalFlag::Floating | EvalFlag::Radians); ++flags) {
         std::string output;
         const bool ok = Evaluate(text.c_str(), flags, &output);
-        if (ok ? output.empty() || IsErrorText(output) : !IsErrorText(output))
+        if (ok ? output.empty() || IsErrorText(output) : !IsErrorText(output)) {
             std::abort();
+        }
     }
     return 0;
 }

@@ -43,8 +43,9 @@ bool IsCatalogueError(uint32_t error) {
 }
 
 void Check(bool condition) {
-    if (!condition)
+    if (!condition) {
         std::abort();
+    }
 }
 
 } // namespace
@@ -62,8 +63,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     if (TranslationLoadText(text.get(), keys, kTranslationKeyCount, kProgramVersion, name, chooser,
                             &error)) {
         Check(error == 0);
-        for (int32_t id = 0; id < kTranslationKeyCount; ++id)
+        for (int32_t id = 0; id < kTranslationKeyCount; ++id) {
             Check(keys[id].text != nullptr && std::strlen(keys[id].text) <= 65536);
+        }
         const GrowArray& names = TranslationLanguageNames();
         bool named = false;
         for (int32_t i = 0; i < names.count; ++i) {
@@ -75,8 +77,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     } else {
         Check(IsCatalogueError(error));
         Check(TranslationCountInUse() == 0 && TranslationLanguageNames().count == 0);
-        for (int32_t id = 0; id < kTranslationKeyCount; ++id)
+        for (int32_t id = 0; id < kTranslationKeyCount; ++id) {
             Check(keys[id].text == nullptr);
+        }
     }
     return 0;
 }

@@ -21,8 +21,9 @@ char* ReadWhole(int fd, uint32_t size, uint32_t extra) {
     std::size_t done = 0;
     while (done < size) {
         const ssize_t got = pread(fd, buffer + done, size - done, static_cast<off_t>(done));
-        if (got < 0 && errno == EINTR)
+        if (got < 0 && errno == EINTR) {
             continue;
+        }
         if (got <= 0) {
             const int error = got == 0 ? EIO : errno; // 0: the file shrank while being read
             std::free(buffer);
@@ -47,11 +48,13 @@ bool Fail(int fd) {
 bool MappedFileOpen(uint32_t extra, MappedFile* mappedFile, const char* path) {
     *mappedFile = MappedFile{};
     const int fd = open(path, O_RDONLY | O_CLOEXEC);
-    if (fd < 0)
+    if (fd < 0) {
         return false;
+    }
     struct stat status;
-    if (fstat(fd, &status) != 0)
+    if (fstat(fd, &status) != 0) {
         return Fail(fd);
+    }
     if (!S_ISREG(status.st_mode)) {
         errno = EISDIR;
         return Fail(fd);
@@ -76,8 +79,9 @@ bool MappedFileOpen(uint32_t extra, MappedFile* mappedFile, const char* path) {
         void* mapped = mmap(nullptr, length, protection, MAP_PRIVATE, fd, 0);
         view = mapped == MAP_FAILED ? nullptr : static_cast<char*>(mapped);
     }
-    if (view == nullptr)
+    if (view == nullptr) {
         return Fail(fd);
+    }
     close(fd);
     std::memset(view + size, 0, extra);
     mappedFile->size = size;
@@ -89,10 +93,11 @@ bool MappedFileOpen(uint32_t extra, MappedFile* mappedFile, const char* path) {
 
 void MappedFileClose(MappedFile* mappedFile) {
     if (mappedFile->view != nullptr) {
-        if (mappedFile->copied)
+        if (mappedFile->copied) {
             std::free(mappedFile->view);
-        else
+        } else {
             munmap(mappedFile->view, mappedFile->length);
+        }
     }
     *mappedFile = MappedFile{};
 }

@@ -19,8 +19,9 @@ char* ReadWhole(HANDLE file, uint32_t size, uint32_t extra) {
         DWORD got = 0;
         const BOOL read = ReadFile(file, buffer + done, size - done, &got, nullptr);
         if (!read || got == 0) {
-            if (read)
+            if (read) {
                 SetLastError(ERROR_HANDLE_EOF); // the file shrank while being read
+            }
             const DWORD error = GetLastError();
             std::free(buffer);
             SetLastError(error);
@@ -43,8 +44,9 @@ bool Fail(HANDLE handle) {
 char* MapWhole(HANDLE file, uint32_t extra) {
     HANDLE mapping = CreateFileMappingA(file, nullptr, extra > 0 ? PAGE_WRITECOPY : PAGE_READONLY,
                                         0, 0, nullptr);
-    if (mapping == nullptr)
+    if (mapping == nullptr) {
         return nullptr;
+    }
     void* view = MapViewOfFile(mapping, extra > 0 ? FILE_MAP_COPY : FILE_MAP_READ, 0, 0, 0);
     const DWORD error = GetLastError();
     CloseHandle(mapping); // the view keeps the mapping alive
@@ -58,11 +60,13 @@ bool MappedFileOpen(uint32_t extra, MappedFile* mappedFile, const char* path) {
     *mappedFile = MappedFile{};
     HANDLE file = CreateFileA(path, GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
                               FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (file == INVALID_HANDLE_VALUE)
+    if (file == INVALID_HANDLE_VALUE) {
         return false;
+    }
     LARGE_INTEGER fileSize;
-    if (!GetFileSizeEx(file, &fileSize))
+    if (!GetFileSizeEx(file, &fileSize)) {
         return Fail(file);
+    }
     if (fileSize.QuadPart == 0) {
         SetLastError(ERROR_BAD_LENGTH);
         return Fail(file);
@@ -74,8 +78,9 @@ bool MappedFileOpen(uint32_t extra, MappedFile* mappedFile, const char* path) {
     const DWORD size = static_cast<DWORD>(fileSize.QuadPart);
     const bool copied = !ExtraFitsLastPage(size, extra);
     char* view = copied ? ReadWhole(file, size, extra) : MapWhole(file, extra);
-    if (view == nullptr)
+    if (view == nullptr) {
         return Fail(file);
+    }
     CloseHandle(file);
     std::memset(view + size, 0, extra);
     mappedFile->size = size;
@@ -87,10 +92,11 @@ bool MappedFileOpen(uint32_t extra, MappedFile* mappedFile, const char* path) {
 
 void MappedFileClose(MappedFile* mappedFile) {
     if (mappedFile->view != nullptr) {
-        if (mappedFile->copied)
+        if (mappedFile->copied) {
             std::free(mappedFile->view);
-        else
+        } else {
             UnmapViewOfFile(mappedFile->view);
+        }
     }
     *mappedFile = MappedFile{};
 }

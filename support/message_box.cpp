@@ -4,8 +4,9 @@
 #include <cstring>
 #include <string>
 
-#include "app/center_window.h"
+#include "support/center_window.h"
 #include "support/executable_path.h"
+#include "support/path_parts.h"
 
 namespace {
 
@@ -92,13 +93,7 @@ void PathBaseName(const char* path, char* buffer, size_t max) {
     if (max == 0) {
         return;
     }
-    const char* name = std::strrchr(path, '\\');
-    name = name != nullptr ? name + 1 : path;
-    const char* dot = std::strrchr(name, '.');
-    size_t length = dot != nullptr ? static_cast<size_t>(dot - name) : std::strlen(name);
-    if (length > max - 1) {
-        length = max - 1;
-    }
-    std::memcpy(buffer, name, length);
+    const std::string name = SplitPath(path).baseName;
+    const size_t length = name.copy(buffer, max - 1);
     buffer[length] = '\0';
 }

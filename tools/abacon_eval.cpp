@@ -8,6 +8,7 @@
 
 #include "engine/evaluate.h"
 #include "support/executable_path.h"
+#include "support/path_parts.h"
 #include "support/version.h"
 #include "translation/catalogue.h"
 
@@ -38,8 +39,9 @@ bool ParseArguments(int argc, char** argv, Options* options, std::string* proble
             ++i;
             break;
         }
-        if (argument.compare(0, 2, "--") != 0)
+        if (argument.compare(0, 2, "--") != 0) {
             break;
+        }
         if (argument == "--integer") {
             options->flags &= static_cast<EvalFlags>(~EvalFlag::Floating);
         } else if (argument == "--degrees") {
@@ -100,16 +102,16 @@ std::string LoadFailure(uint32_t error, const Options& options, const NoLanguage
 bool LoadLanguage(const Options& options, std::string* path, std::string* problem) {
     *path = options.languageFile;
     if (path->empty()) {
-        const std::string program = ExecutablePath();
-        *path = program.substr(0, program.find_last_of("/\\") + 1) + "Abacon.t9n";
+        *path = SplitPath(ExecutablePath()).folder + "Abacon.t9n";
     }
     char name[kLanguageNameSize] = {};
     options.language.copy(name, kLanguageNameSize - 1);
     NoLanguageChooser chooser;
     uint32_t error = 0;
     if (TranslationLoad(path->c_str(), ApplicationKeys(), kTranslationKeyCount, kProgramVersion,
-                        name, chooser, &error))
+                        name, chooser, &error)) {
         return true;
+    }
     *problem = LoadFailure(error, options, chooser);
     return false;
 }
@@ -120,8 +122,9 @@ bool Answer(const std::string& expression, const Options& options) {
     std::string output;
     const bool succeeded = Evaluate(text.c_str(), options.flags, &output);
     std::string line;
-    if (options.status)
+    if (options.status) {
         line = succeeded ? "ok\t" : "error\t";
+    }
     line += output;
     line += '\n';
     std::fwrite(line.data(), 1, line.size(), stdout);
@@ -131,14 +134,16 @@ bool Answer(const std::string& expression, const Options& options) {
 int Run(const Options& options) {
     bool allSucceeded = true;
     if (!options.expressions.empty()) {
-        for (const std::string& expression : options.expressions)
+        for (const std::string& expression : options.expressions) {
             allSucceeded = Answer(expression, options) && allSucceeded;
+        }
         return allSucceeded ? kAllSucceeded : kSomeFailed;
     }
     std::string line;
     while (std::getline(std::cin, line)) {
-        if (!line.empty() && line.back() == '\r')
+        if (!line.empty() && line.back() == '\r') {
             line.pop_back();
+        }
         allSucceeded = Answer(line, options) && allSucceeded;
         std::fflush(stdout); // answer each line at once, for a program on the other end
     }

@@ -4,6 +4,7 @@
 #include <cstring>
 
 #include "support/mapped_file.h"
+#include "support/path_parts.h"
 #include "support/version.h"
 
 namespace {
@@ -48,8 +49,9 @@ bool ReadBlock(const char** position, GrowArray* lines) {
             ++p;
             continue;
         }
-        if (!AppendLine(lines, lineStart, p))
+        if (!AppendLine(lines, lineStart, p)) {
             return false;
+        }
         if (p[1] == '\0') {
             *position = p + 1;
             return true;
@@ -85,11 +87,13 @@ char Unescape(char c) {
 // memory runs out.
 char* CopyResolved(const LineSpan& line, std::size_t limit) {
     std::size_t taken = static_cast<std::size_t>(line.end - line.first);
-    if (taken > limit)
+    if (taken > limit) {
         taken = limit;
+    }
     char* copy = static_cast<char*>(std::malloc(taken + 1));
-    if (copy == nullptr)
+    if (copy == nullptr) {
         return nullptr;
+    }
     char* out = copy;
     const char* p = line.first;
     const char* stop = line.first + taken;
@@ -107,22 +111,27 @@ char* CopyResolved(const LineSpan& line, std::size_t limit) {
 
 // Letter case in code page 1252: ASCII, the accented letters and Š Œ Ž Ÿ.
 unsigned char FoldCase(unsigned char c) {
-    if ((c >= 'A' && c <= 'Z') || (c >= 0xC0 && c <= 0xDE && c != 0xD7))
+    if ((c >= 'A' && c <= 'Z') || (c >= 0xC0 && c <= 0xDE && c != 0xD7)) {
         return static_cast<unsigned char>(c + 32);
-    if (c == 0x8A || c == 0x8C || c == 0x8E)
+    }
+    if (c == 0x8A || c == 0x8C || c == 0x8E) {
         return static_cast<unsigned char>(c + 16);
-    if (c == 0x9F)
+    }
+    if (c == 0x9F) {
         return 0xFF;
+    }
     return c;
 }
 
 bool EqualIgnoringCase(const char* a, const char* b) {
     for (;; ++a, ++b) {
         const unsigned char x = FoldCase(static_cast<unsigned char>(*a));
-        if (x != FoldCase(static_cast<unsigned char>(*b)))
+        if (x != FoldCase(static_cast<unsigned char>(*b))) {
             return false;
-        if (x == 0)
+        }
+        if (x == 0) {
             return true;
+        }
     }
 }
 
@@ -131,11 +140,13 @@ bool EqualIgnoringCase(const char* a, const char* b) {
 // after the previous match is tried first: a file in table order costs one comparison each.
 int32_t FindKey(const TranslationKey* keys, int32_t count, const char* key, std::size_t n,
                 int32_t tryFirst) {
-    if (tryFirst < count && std::strncmp(keys[tryFirst].key, key, n) == 0)
+    if (tryFirst < count && std::strncmp(keys[tryFirst].key, key, n) == 0) {
         return tryFirst;
+    }
     for (int32_t i = 0; i < count; ++i) {
-        if (std::strncmp(keys[i].key, key, n) == 0)
+        if (std::strncmp(keys[i].key, key, n) == 0) {
             return i;
+        }
     }
     return -1;
 }
@@ -143,8 +154,9 @@ int32_t FindKey(const TranslationKey* keys, int32_t count, const char* key, std:
 bool HeaderMatches(const LineSpan& versionLine, const char* programVersion) {
     char text[kVersionLimit + 1];
     std::size_t length = static_cast<std::size_t>(versionLine.end - versionLine.first);
-    if (length > kVersionLimit)
+    if (length > kVersionLimit) {
         length = kVersionLimit;
+    }
     std::memcpy(text, versionLine.first, length);
     text[length] = '\0';
     VersionNumber fileVersion;
@@ -168,12 +180,14 @@ uint32_t ReadNames(const GrowArray& lines) {
 // -1 when it gives none.
 int32_t PickLanguage(const char* savedName, LanguageChooser& chooser) {
     for (int32_t i = 0; i < gNames.count; ++i) {
-        if (EqualIgnoringCase(LanguageNameAt(gNames, i), savedName))
+        if (EqualIgnoringCase(LanguageNameAt(gNames, i), savedName)) {
             return i;
+        }
     }
     int32_t index = -1;
-    if (!chooser.Choose(gNames, &index) || index < 0 || index >= gNames.count)
+    if (!chooser.Choose(gNames, &index) || index < 0 || index >= gNames.count) {
         return -1;
+    }
     return index;
 }
 
@@ -182,29 +196,36 @@ uint32_t ReadEntries(const char* position, GrowArray* lines, TranslationKey* key
                      int32_t language) {
     int32_t previous = -1;
     while (*position != '\0') {
-        if (!ReadBlock(&position, lines))
+        if (!ReadBlock(&position, lines)) {
             return CatalogueError::OutOfMemory;
-        if (lines->count - 1 <= language)
+        }
+        if (lines->count - 1 <= language) {
             return CatalogueError::TooFewLines;
+        }
         const LineSpan& keyLine = LineAt(*lines, 0);
         char* key = CopyResolved(keyLine, kLineLimit);
-        if (key == nullptr)
+        if (key == nullptr) {
             return CatalogueError::OutOfMemory;
+        }
         const int32_t match = FindKey(
             keys, count, key, static_cast<std::size_t>(keyLine.end - keyLine.first), previous + 1);
         std::free(key);
-        if (match < 0)
+        if (match < 0) {
             return CatalogueError::UnknownKey;
-        if (keys[match].text != nullptr)
+        }
+        if (keys[match].text != nullptr) {
             return CatalogueError::RepeatedKey;
+        }
         keys[match].text = CopyResolved(LineAt(*lines, language + 1), kLineLimit);
-        if (keys[match].text == nullptr)
+        if (keys[match].text == nullptr) {
             return CatalogueError::OutOfMemory;
+        }
         previous = match;
     }
     for (int32_t i = 0; i < count; ++i) {
-        if (keys[i].text == nullptr)
+        if (keys[i].text == nullptr) {
             return CatalogueError::KeyWithoutText;
+        }
     }
     return 0;
 }
@@ -213,23 +234,30 @@ uint32_t LoadBlocks(const char* text, TranslationKey* keys, int32_t count,
                     const char* programVersion, char* languageName, LanguageChooser& chooser,
                     GrowArray* lines) {
     const char* position = text;
-    if (!ReadBlock(&position, lines))
+    if (!ReadBlock(&position, lines)) {
         return CatalogueError::OutOfMemory;
-    if (!HeaderMatches(LineAt(*lines, 0), programVersion))
+    }
+    if (!HeaderMatches(LineAt(*lines, 0), programVersion)) {
         return CatalogueError::VersionMismatch;
-    if (!ReadBlock(&position, lines))
+    }
+    if (!ReadBlock(&position, lines)) {
         return CatalogueError::OutOfMemory;
-    if (const uint32_t error = ReadNames(*lines))
+    }
+    if (const uint32_t error = ReadNames(*lines)) {
         return error;
+    }
     const int32_t language = PickLanguage(languageName, chooser);
-    if (language < 0)
+    if (language < 0) {
         return CatalogueError::NoLanguage;
-    if (const uint32_t error = ReadEntries(position, lines, keys, count, language))
+    }
+    if (const uint32_t error = ReadEntries(position, lines, keys, count, language)) {
         return error;
+    }
     const char* name = LanguageNameAt(gNames, language);
     std::size_t length = 0;
-    while (length < kNameCopyLimit && name[length] != '\0')
+    while (length < kNameCopyLimit && name[length] != '\0') {
         ++length;
+    }
     std::memcpy(languageName, name, length);
     languageName[length] = '\0';
     return 0;
@@ -238,15 +266,17 @@ uint32_t LoadBlocks(const char* text, TranslationKey* keys, int32_t count,
 // The table becomes the one in use, with no texts yet.
 void BeginLoad(TranslationKey* keys, int32_t count) {
     TranslationFree();
-    for (int32_t i = 0; i < count; ++i)
+    for (int32_t i = 0; i < count; ++i) {
         keys[i].text = nullptr;
+    }
     TranslationUseTable(keys, count);
 }
 
 bool FinishLoad(uint32_t code, uint32_t* error) {
     *error = code;
-    if (code == 0)
+    if (code == 0) {
         return true;
+    }
     TranslationFree();
     return false;
 }
@@ -275,8 +305,9 @@ bool TranslationLoad(const char* path, TranslationKey* keys, int32_t count,
                      uint32_t* error) {
     BeginLoad(keys, count);
     MappedFile file;
-    if (!MappedFileOpen(1, &file, path))
+    if (!MappedFileOpen(1, &file, path)) {
         return FinishLoad(CatalogueError::OpenFailed, error);
+    }
     const bool loaded =
         LoadFromText(file.view, keys, count, programVersion, languageName, chooser, error);
     MappedFileClose(&file);
@@ -290,8 +321,9 @@ void TranslationFree() {
         std::free(keys[i].text);
         keys[i].text = nullptr;
     }
-    for (int32_t i = 0; i < gNames.count; ++i)
+    for (int32_t i = 0; i < gNames.count; ++i) {
         std::free(*static_cast<char**>(GrowArrayAt(&gNames, sizeof(char*), i)));
+    }
     GrowArrayFree(&gNames);
     TranslationUseTable(nullptr, 0);
 }
@@ -301,9 +333,6 @@ const GrowArray& TranslationLanguageNames() {
 }
 
 std::string LanguageFilePath(const std::string& programPath) {
-    const std::size_t separator = programPath.find_last_of("/\\");
-    const std::size_t nameStart = separator == std::string::npos ? 0 : separator + 1;
-    const std::size_t dot = programPath.find_last_of('.');
-    const bool hasExtension = dot != std::string::npos && dot >= nameStart;
-    return (hasExtension ? programPath.substr(0, dot) : programPath) + ".t9n";
+    const PathParts parts = SplitPath(programPath);
+    return parts.folder + parts.baseName + ".t9n";
 }

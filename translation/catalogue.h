@@ -28,9 +28,9 @@
 #include <cstdint>
 #include <string>
 
-#include "engine/grow_array.h"
+#include "base/grow_array.h"
+#include "base/translation_keys.h"
 #include "translation/language_chooser.h"
-#include "translation/translation_keys.h"
 
 // Error codes of a failed load (the thread's last error on Windows).
 namespace CatalogueError {

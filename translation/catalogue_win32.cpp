@@ -9,12 +9,14 @@ bool TranslationInit(TranslationKey* keys, int32_t count, const char* programVer
     const std::string program = ExecutablePath();
     uint32_t error = CatalogueError::OpenFailed;
     bool loaded = false;
-    if (program.empty())
+    if (program.empty()) {
         TranslationFree();
-    else
+    } else {
         loaded = TranslationLoad(LanguageFilePath(program).c_str(), keys, count, programVersion,
                                  languageName, chooser, &error);
-    if (!loaded)
+    }
+    if (!loaded) {
         SetLastError(error);
+    }
     return loaded;
 }

@@ -5,7 +5,7 @@
 
 #include <cstdint>
 
-#include "engine/grow_array.h"
+#include "base/grow_array.h"
 
 class LanguageChooser {
   public:

@@ -2,6 +2,13 @@
 
 #include <cstring>
 
+const MessageEntry<LanguageDialog> LanguageDialog::kMessages[] = {
+    ForMessage(WM_INITDIALOG, &LanguageDialog::OnInitDialog),
+    // Cancel (Escape, the close box) is left to the default handling, which keeps the dialog
+    // open: a language must be chosen.
+    ForCommand(IDOK, &LanguageDialog::OnOk),
+};
+
 namespace {
 
 // Builds the dialog template in memory: DWORD-aligned, 16-bit texts.
@@ -79,15 +86,26 @@ void WriteLanguageTemplate(TemplateWriter* out) {
     WriteItem(out, 0x50210102, 7, 7, 109, 65, kLanguageListId, kComboBoxClass, "");
 }
 
-struct Request {
-    const GrowArray* names;
-    int32_t* index;
-};
+} // namespace
 
-void OnInitDialog(HWND dialog, const Request& request) {
-    HWND list = GetDlgItem(dialog, kLanguageListId);
-    for (int32_t i = 0; i < request.names->count; ++i) {
-        const char* name = LanguageNameAt(*request.names, i);
+bool LanguageDialog::Run(HWND owner) {
+    if (names_.count == 0) {
+        return false;
+    }
+    TemplateWriter writer;
+    WriteLanguageTemplate(&writer);
+    return RunModal(writer.Template(), owner) == 1;
+}
+
+bool LanguageDialog::HandleMessage(const WindowMessage& message, LRESULT* result) {
+    return DispatchToTable(this, kMessages, message, result);
+}
+
+// The list sorts its items, so each carries its file index as its data.
+bool LanguageDialog::OnInitDialog(const WindowMessage&, LRESULT*) {
+    HWND list = GetDlgItem(window_, kLanguageListId);
+    for (int32_t i = 0; i < names_.count; ++i) {
+        const char* name = LanguageNameAt(names_, i);
         LRESULT item = SendMessageA(list, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(name));
         if (item >= 0) {
             SendMessageA(list, CB_SETITEMDATA, static_cast<WPARAM>(item), i);
@@ -95,55 +113,24 @@ void OnInitDialog(HWND dialog, const Request& request) {
     }
     SendMessageA(list, CB_SELECTSTRING, static_cast<WPARAM>(-1),
                  reinterpret_cast<LPARAM>("English"));
+    return true;
 }
 
 // Ends the dialog with the selected name's file index; without a selection OK does nothing.
-void OnOk(HWND dialog, const Request& request) {
-    HWND list = GetDlgItem(dialog, kLanguageListId);
+bool LanguageDialog::OnOk(const WindowMessage&, LRESULT*) {
+    HWND list = GetDlgItem(window_, kLanguageListId);
     LRESULT item = SendMessageA(list, CB_GETCURSEL, 0, 0);
-    if (item == CB_ERR) {
-        return;
+    if (item != CB_ERR) {
+        *index_ =
+            static_cast<int32_t>(SendMessageA(list, CB_GETITEMDATA, static_cast<WPARAM>(item), 0));
+        EndDialog(window_, 1);
     }
-    *request.index =
-        static_cast<int32_t>(SendMessageA(list, CB_GETITEMDATA, static_cast<WPARAM>(item), 0));
-    EndDialog(dialog, 1);
+    return true;
 }
-
-// Cancel (Escape, the close box) is left to the default handling, which keeps the dialog
-// open: a language must be chosen.
-INT_PTR CALLBACK LanguageDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
-    switch (message) {
-    case WM_INITDIALOG:
-        SetWindowLongPtrA(dialog, DWLP_USER, lParam);
-        OnInitDialog(dialog, *reinterpret_cast<const Request*>(lParam));
-        return TRUE;
-    case WM_COMMAND:
-        if (LOWORD(wParam) == IDOK && HIWORD(wParam) == 0) {
-            auto* request = reinterpret_cast<const Request*>(GetWindowLongPtrA(dialog, DWLP_USER));
-            if (request != nullptr) {
-                OnOk(dialog, *request);
-            }
-            return TRUE;
-        }
-        return FALSE;
-    default:
-        return FALSE;
-    }
-}
-
-} // namespace
 
 bool ChooseLanguage(int32_t* index, const GrowArray& names, HWND owner) {
-    if (names.count == 0) {
-        return false;
-    }
-    TemplateWriter writer;
-    WriteLanguageTemplate(&writer);
-    Request request{&names, index};
-    INT_PTR result =
-        DialogBoxIndirectParamA(GetModuleHandleA(nullptr), writer.Template(), owner,
-                                LanguageDialogProc, reinterpret_cast<LPARAM>(&request));
-    return result == 1;
+    LanguageDialog dialog(names, index);
+    return dialog.Run(owner);
 }
 
 bool DialogLanguageChooser::Choose(const GrowArray& names, int32_t* index) {

@@ -6,11 +6,32 @@
 
 #include <cstdint>
 
-#include "engine/grow_array.h"
+#include "base/grow_array.h"
+#include "support/dialog_window.h"
 #include "translation/language_chooser.h"
 
 // Control ids of the dialog.
 constexpr int kLanguageListId = 1013;
+
+// The dialog: a sorted list of the names with "English" preselected, and OK.
+class LanguageDialog final : public DialogWindow {
+  public:
+    // names: char* each, in file order; *index receives the confirmed name's file index.
+    LanguageDialog(const GrowArray& names, int32_t* index) : names_(names), index_(index) {}
+
+    // Runs modally over owner (may be none); true when a name was confirmed.
+    bool Run(HWND owner);
+
+  private:
+    static const MessageEntry<LanguageDialog> kMessages[];
+    bool HandleMessage(const WindowMessage& message, LRESULT* result) override;
+
+    bool OnInitDialog(const WindowMessage& message, LRESULT* result);
+    bool OnOk(const WindowMessage& message, LRESULT* result);
+
+    const GrowArray& names_;
+    int32_t* index_;
+};
 
 // Runs the dialog modally over owner (may be none). names: char* each, in file order. On
 // true *index holds the file index of the confirmed name; false when the dialog could not

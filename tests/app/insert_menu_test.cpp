@@ -8,7 +8,7 @@
 #include "app/insert_menu.h"
 #include "app/resource.h"
 #include "tests/app/main_dialog_fixture.h"
-#include "tests/win32/test_windows.h"
+#include "tests/support/test_windows.h"
 
 namespace {
 

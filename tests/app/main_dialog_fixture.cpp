@@ -3,7 +3,7 @@
 #include "app/application.h"
 #include "app/registry_key.h"
 #include "app/resource.h"
-#include "translation/translation_keys.h"
+#include "base/translation_keys.h"
 
 namespace {
 

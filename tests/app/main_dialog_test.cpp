@@ -7,10 +7,10 @@
 #include <gtest/gtest.h>
 
 #include "app/resource.h"
+#include "base/translation_keys.h"
 #include "engine/evaluate.h"
 #include "tests/app/main_dialog_fixture.h"
-#include "tests/win32/test_windows.h"
-#include "translation/translation_keys.h"
+#include "tests/support/test_windows.h"
 
 namespace {
 

@@ -7,23 +7,26 @@
 
 #include <gtest/gtest.h>
 
-#include "translation/translation_keys.h"
+#include "base/translation_keys.h"
 
 class EngineTextsTest : public ::testing::Test {
   protected:
     void SetUp() override {
         TranslationKey* keys = ApplicationKeys();
-        for (int32_t id = 0; id < kTranslationKeyCount; ++id)
+        for (int32_t id = 0; id < kTranslationKeyCount; ++id) {
             texts_.emplace_back(keys[id].key);
-        for (int32_t id = 0; id < kTranslationKeyCount; ++id)
+        }
+        for (int32_t id = 0; id < kTranslationKeyCount; ++id) {
             keys[id].text = &texts_[id][0];
+        }
         TranslationUseTable(keys, kTranslationKeyCount);
     }
 
     void TearDown() override {
         TranslationKey* keys = ApplicationKeys();
-        for (int32_t id = 0; id < kTranslationKeyCount; ++id)
+        for (int32_t id = 0; id < kTranslationKeyCount; ++id) {
             keys[id].text = nullptr;
+        }
         TranslationUseTable(nullptr, 0);
     }
 

@@ -25,8 +25,9 @@ TEST_F(EvaluateTest, IntegerAndFloatingMode) {
         {"'a'", "97", "97"},
         {"1 000 + 2", "1002", "1002"},
     };
-    for (const ModeCase& c : cases)
+    for (const ModeCase& c : cases) {
         ExpectModes(c);
+    }
 }
 
 TEST_F(EvaluateTest, IntegersWrapModulo2To32) {
@@ -43,8 +44,9 @@ TEST_F(EvaluateTest, IntegersWrapModulo2To32) {
         {"(-2147483647-1)%-1", "0", "!Modulo complex"},
         {"(-2147483647-1)/1", "-2147483648", "-2147483648"},
     };
-    for (const ModeCase& c : cases)
+    for (const ModeCase& c : cases) {
         ExpectModes(c);
+    }
 }
 
 TEST_F(EvaluateTest, PowerOfIntegersAndDoubles) {
@@ -74,8 +76,9 @@ TEST_F(EvaluateTest, PowerOfIntegersAndDoubles) {
         {"4^0.5", "2", "2"},
         {"(-8)^(1.0/3)", "nan", "nan"},
     };
-    for (const ModeCase& c : cases)
+    for (const ModeCase& c : cases) {
         ExpectModes(c);
+    }
 }
 
 TEST_F(EvaluateTest, ComplexArithmetic) {
@@ -104,8 +107,9 @@ TEST_F(EvaluateTest, ComplexArithmetic) {
         {"(1+2i)-(1+2i),x", "0 + 0 i"}, // the display suffix leaves it alone
         {"2pi*i", "0 + 6.283185307179586 i"},
     };
-    for (const auto& c : cases)
+    for (const auto& c : cases) {
         ExpectEverywhere(c[0], c[1]);
+    }
 }
 
 TEST_F(EvaluateTest, DisplaySuffixShowsIntegerResultsOnly) {
@@ -118,8 +122,9 @@ TEST_F(EvaluateTest, DisplaySuffixShowsIntegerResultsOnly) {
         {"sqrt(16),x", "4", "4"}, // a function result is a Double
         {"re(5),x", "5", "5"},        {"2^4,b", "0b10000", "16"},
     };
-    for (const ModeCase& c : cases)
+    for (const ModeCase& c : cases) {
         ExpectModes(c);
+    }
 }
 
 TEST_F(EvaluateTest, NonFiniteResultsAreResults) {
@@ -130,6 +135,7 @@ TEST_F(EvaluateTest, NonFiniteResultsAreResults) {
         {"log10(-1)", "nan"},   {"asin(2)", "nan"},    {"acos(-1.5)", "nan"},
         {"sqrt(1.0/0)", "inf"},
     };
-    for (const auto& c : cases)
+    for (const auto& c : cases) {
         ExpectEverywhere(c[0], c[1]);
+    }
 }

@@ -10,8 +10,9 @@ TEST_F(EvaluateTest, TextsThatDoNotParseEchoWhatWasRead) {
         {"sin(2", "!sin(2Parsing failed"}, {"1 + 2\n", "!1+2Parsing failed"},
         {"log(8)", "!Parsing failed"},     {"2(3)", "!2Parsing failed"},
     };
-    for (const auto& c : cases)
+    for (const auto& c : cases) {
         ExpectEverywhere(c[0], c[1]);
+    }
     // What follows the first "=" is not examined, nor evaluated.
     ExpectEverywhere("1+2=abc", "3");
     ExpectEverywhere("1+2=1/0", "3");
@@ -40,20 +41,23 @@ TEST(EvaluateWithLongTexts, TranslatedTextsOfAnyLengthAreWhole) {
     std::string longText(100000, 'x');
     longText += "!";
     TranslationKey* keys = ApplicationKeys();
-    for (int32_t id = 0; id < kTranslationKeyCount; ++id)
+    for (int32_t id = 0; id < kTranslationKeyCount; ++id) {
         keys[id].text = &longText[0];
+    }
     TranslationUseTable(keys, kTranslationKeyCount);
     EXPECT_EQ(Calculate("sqrt(i)", 0), "!sqrt(complex)" + longText);
     EXPECT_EQ(Calculate("1%0", 0), "!" + longText);
     EXPECT_EQ(Calculate("1)", 0), "!1" + longText);
-    for (int32_t id = 0; id < kTranslationKeyCount; ++id)
+    for (int32_t id = 0; id < kTranslationKeyCount; ++id) {
         keys[id].text = nullptr;
+    }
     TranslationUseTable(nullptr, 0);
 }
 
 TEST_F(EvaluateTest, LongExpressionsEvaluate) {
     std::string sum = "0";
-    for (int k = 0; k < 2000; ++k)
+    for (int k = 0; k < 2000; ++k) {
         sum += "+1";
+    }
     ExpectModes({sum.c_str(), "2000", "2000"});
 }

@@ -21,8 +21,9 @@ TEST_F(EvaluateTest, AngleUnitOfTheTrigonometricFunctions) {
         {"deg(rad(45))", "45", "45"},
         {"asin(2)", "nan", "nan"},
     };
-    for (const UnitCase& c : cases)
+    for (const UnitCase& c : cases) {
         ExpectUnits(c);
+    }
 }
 
 TEST_F(EvaluateTest, AnglesNearTheZerosAreNotRounded) {
@@ -65,8 +66,9 @@ TEST_F(EvaluateTest, LogarithmsRootsAndParts) {
         {"+-2", "-2"},
         {"-+2", "-2"},
     };
-    for (const auto& c : cases)
+    for (const auto& c : cases) {
         ExpectEverywhere(c[0], c[1]);
+    }
     EXPECT_NEAR(NumberOf(Calculate("ln(10)", kIntegerDegrees)), 2.302585092994046, 1e-15);
     EXPECT_NEAR(NumberOf(Calculate("log10(2)", kIntegerDegrees)), 0.3010299956639812, 1e-16);
 }
@@ -94,8 +96,9 @@ TEST_F(EvaluateTest, FunctionsWithoutAComplexFormAreRefused) {
         {"i%2", "!Modulo complex"},
         {"5%(0i)", "!Modulo complex"},
     };
-    for (const auto& c : cases)
+    for (const auto& c : cases) {
         ExpectEverywhere(c[0], c[1]);
+    }
 }
 
 TEST_F(EvaluateTest, TheFirstRefusalInPostfixOrderIsReported) {

@@ -65,7 +65,8 @@ class EvaluateTest : public EngineTextsTest {
 
     // The same output under every combination of the options.
     static void ExpectEverywhere(const char* typed, const char* output) {
-        for (EvalFlags flags : kAllFlags)
+        for (EvalFlags flags : kAllFlags) {
             EXPECT_EQ(Calculate(typed, flags), output) << typed << " flags " << int(flags);
+        }
     }
 };

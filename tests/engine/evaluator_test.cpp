@@ -31,11 +31,12 @@ class EvaluatorTest : public EngineTextsTest {
         TokenProgramFree(&program_);
         TokenProgramInit(&program_);
         for (const Item& item : items) {
-            if (item.literal)
+            if (item.literal) {
                 ASSERT_TRUE(AppendLiteral(&program_, item.value));
-            else
+            } else {
                 ASSERT_TRUE(GrowArrayInsert(&item.code, &program_.ops, sizeof item.code,
                                             program_.ops.count));
+            }
         }
     }
 
@@ -44,8 +45,9 @@ class EvaluatorTest : public EngineTextsTest {
         Build(items);
         Value result;
         std::string error;
-        if (!RunTokenProgram(program_, flags, &result, &error))
+        if (!RunTokenProgram(program_, flags, &result, &error)) {
             return "!" + error;
+        }
         kind_ = result.kind;
         value_ = result;
         return FormatResult(result, program_.display);
@@ -224,8 +226,9 @@ TEST_F(EvaluatorTest, RefusedOperationsGiveTheirTexts) {
         {Opcode::Ln, "!ln(complex)not implemented"},
         {Opcode::Sqrt, "!sqrt(complex)not implemented"},
     };
-    for (const Case& c : functions)
+    for (const Case& c : functions) {
         EXPECT_EQ(Run({C(0, 1), c.op}), c.text);
+    }
     EXPECT_EQ(Run({I(1), I(0), Opcode::Divide}), "!Div zero");
     EXPECT_EQ(Run({I(0), I(-1), Opcode::Power}), "!Div zero");
     EXPECT_EQ(Run({I(1), I(0), Opcode::Modulo}), "!Mod zero");

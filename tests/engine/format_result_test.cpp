@@ -33,8 +33,9 @@ TEST(NumberText, SixteenSignificantDigitsInTheGeneralForm) {
         {nan, "nan"},
         {-nan, "nan"},
     };
-    for (const Case& c : cases)
+    for (const Case& c : cases) {
         EXPECT_EQ(NumberText(c.x), c.text);
+    }
 }
 
 TEST(FormatResult, IntegerInEveryDisplayMode) {
@@ -67,9 +68,10 @@ TEST(FormatResult, IntegerInEveryDisplayMode) {
         {14, DisplayMode::Character, "'\x0E'"},
         {39, DisplayMode::Character, "'''"},
     };
-    for (const Case& c : cases)
+    for (const Case& c : cases) {
         EXPECT_EQ(FormatResult(MakeInteger(c.n), c.mode), c.text)
             << c.n << " in mode " << static_cast<int>(c.mode);
+    }
 }
 
 TEST(FormatResult, DoubleAndComplexIgnoreTheDisplayMode) {

@@ -43,8 +43,9 @@ namespace {
 
 int32_t RepeatedProduct(int32_t a, int32_t n) {
     int32_t product = a;
-    for (int32_t k = 1; k < n; ++k)
+    for (int32_t k = 1; k < n; ++k) {
         product = IntegerProduct(product, a);
+    }
     return product;
 }
 

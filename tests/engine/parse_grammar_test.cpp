@@ -150,8 +150,9 @@ TEST(ParseExpression, AcceptsTextWithoutTheUsersSpaces) {
 
 std::string Repeated(const std::string& piece, int times) {
     std::string text;
-    for (int k = 0; k < times; ++k)
+    for (int k = 0; k < times; ++k) {
         text += piece;
+    }
     return text;
 }
 

@@ -20,8 +20,9 @@ Value LiteralOf(const std::string& typed, EvalFlags flags) {
     }
     EXPECT_EQ(program.literals.count, 1) << typed;
     EXPECT_EQ(program.ops.count, 1) << typed;
-    if (program.literals.count == 1)
+    if (program.literals.count == 1) {
         value = LiteralAt(program, 0);
+    }
     TokenProgramFree(&program);
     return value;
 }

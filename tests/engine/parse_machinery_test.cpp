@@ -13,28 +13,32 @@ namespace {
 class Parse : public ::testing::Test {
   protected:
     void Start(const char* text, EvalFlags flags = 0) {
-        if (text_ != nullptr)
+        if (text_ != nullptr) {
             TokenProgramFree(&state_.program);
+        }
         text_ = text;
         ParseStateInit(&state_, flags, text, &mark_);
     }
     void TearDown() override {
-        if (text_ != nullptr)
+        if (text_ != nullptr) {
             TokenProgramFree(&state_.program);
+        }
     }
 
     int Position() const { return static_cast<int>(state_.cur - text_); }
     int Mark() const { return static_cast<int>(mark_ - text_); }
     std::vector<int> Ops() const {
         std::vector<int> ops;
-        for (int32_t k = 0; k < state_.program.ops.count; ++k)
+        for (int32_t k = 0; k < state_.program.ops.count; ++k) {
             ops.push_back(static_cast<int>(OpcodeAt(state_.program, k)));
+        }
         return ops;
     }
     std::vector<int> Literals() const {
         std::vector<int> literals;
-        for (int32_t k = 0; k < state_.program.literals.count; ++k)
+        for (int32_t k = 0; k < state_.program.literals.count; ++k) {
             literals.push_back(LiteralAt(state_.program, k).number.integer);
+        }
         return literals;
     }
 

@@ -8,15 +8,16 @@
 
 #include <gtest/gtest.h>
 
+#include "base/translation_keys.h"
 #include "engine/parse_expression.h"
-#include "translation/translation_keys.h"
 
 // The failure text of the key table in use is "Parsing failed", as in the English file.
 class ParseTextsTest : public ::testing::Test {
   protected:
     void SetUp() override {
-        for (int32_t id = 0; id < kTranslationKeyCount; ++id)
+        for (int32_t id = 0; id < kTranslationKeyCount; ++id) {
             keys_[id] = {id, ApplicationKeys()[id].key, nullptr};
+        }
         keys_[TextId::ParsingFailed].text = parsingFailed_;
         TranslationUseTable(keys_, kTranslationKeyCount);
     }
@@ -34,17 +35,21 @@ inline std::string Describe(const Value& v) {
     case ValueKind::Integer:
         return std::to_string(v.number.integer);
     case ValueKind::Double:
-        if (v.number.real == 3.141592653589793)
+        if (v.number.real == 3.141592653589793) {
             return "pi";
-        if (v.number.real == 2.718281828459045)
+        }
+        if (v.number.real == 2.718281828459045) {
             return "e";
+        }
         std::snprintf(text, sizeof text, "%.16g", v.number.real);
-        if (std::string(text).find_first_of(".en") == std::string::npos)
+        if (std::string(text).find_first_of(".en") == std::string::npos) {
             return std::string(text) + ".0";
+        }
         return text;
     case ValueKind::Complex:
-        if (v.number.real == 0.0 && v.imag == 1.0)
+        if (v.number.real == 0.0 && v.imag == 1.0) {
             return "i";
+        }
         std::snprintf(text, sizeof text, "(%.16g,%.16g)", v.number.real, v.imag);
         return text;
     }
@@ -65,10 +70,12 @@ inline ParseResult ParseTyped(const std::string& typed, EvalFlags flags = 0) {
     TokenProgram program;
     ParseResult result{};
     result.ok = ParseExpression(text.c_str(), flags, &program, &result.failure);
-    for (int32_t k = 0; k < program.literals.count; ++k)
+    for (int32_t k = 0; k < program.literals.count; ++k) {
         result.literals += (k == 0 ? "" : " ") + Describe(LiteralAt(program, k));
-    for (int32_t k = 0; k < program.ops.count; ++k)
+    }
+    for (int32_t k = 0; k < program.ops.count; ++k) {
         result.ops.push_back(static_cast<int>(OpcodeAt(program, k)));
+    }
     result.display = static_cast<int>(program.display);
     TokenProgramFree(&program);
     return result;

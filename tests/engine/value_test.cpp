@@ -31,8 +31,9 @@ TEST(Value, AsIntegerTruncatesTowardZeroAndWrapsToLow32Bits) {
         {MakeDouble(1e300), -1},
         {MakeDouble(-1e300), 0},
     };
-    for (const Case& c : cases)
+    for (const Case& c : cases) {
         EXPECT_EQ(AsInteger(c.value), c.expected) << AsDouble(c.value);
+    }
 }
 
 TEST(Value, AccessorsOfEveryKind) {

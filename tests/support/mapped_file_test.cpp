@@ -10,8 +10,9 @@ namespace {
 
 std::string Pattern(std::size_t size) {
     std::string bytes(size, '\0');
-    for (std::size_t i = 0; i < size; ++i)
+    for (std::size_t i = 0; i < size; ++i) {
         bytes[i] = static_cast<char>('a' + i % 26);
+    }
     return bytes;
 }
 
@@ -27,8 +28,9 @@ const FitCase kFitCases[] = {
 };
 
 TEST(ExtraFitsLastPage, ComparesPagesOfLastContentAndLastExtraByte) {
-    for (const FitCase& c : kFitCases)
+    for (const FitCase& c : kFitCases) {
         EXPECT_EQ(ExtraFitsLastPage(c.size, c.extra), c.fits) << c.size << " + " << c.extra;
+    }
 }
 
 struct OpenCase {
@@ -46,8 +48,9 @@ TEST_P(MappedFileOpenTest, ViewHoldsContentThenZerosAndFileStaysUnchanged) {
     TempDir dir;
     const std::string content = Pattern(c.size);
     const std::string path = dir.Write("data.bin", content);
-    if (c.readOnly)
+    if (c.readOnly) {
         TempDir::MakeReadOnly(path);
+    }
 
     MappedFile file;
     ASSERT_TRUE(MappedFileOpen(c.extra, &file, path.c_str()));
@@ -56,11 +59,13 @@ TEST_P(MappedFileOpenTest, ViewHoldsContentThenZerosAndFileStaysUnchanged) {
     EXPECT_EQ(file.length, c.size + c.extra);
     EXPECT_EQ(file.copied, !ExtraFitsLastPage(static_cast<uint32_t>(c.size), c.extra));
     EXPECT_EQ(std::string(file.view, c.size), content);
-    for (uint32_t i = 0; i < c.extra; ++i)
+    for (uint32_t i = 0; i < c.extra; ++i) {
         EXPECT_EQ(file.view[c.size + i], '\0') << i;
+    }
     // The view is private: scribbling on it never reaches the file.
-    if (c.extra > 0)
+    if (c.extra > 0) {
         file.view[0] = '#';
+    }
     MappedFileClose(&file);
     EXPECT_EQ(file.view, nullptr);
     EXPECT_EQ(file.size, 0u);

@@ -19,9 +19,10 @@ class TempDir {
 
     ~TempDir() {
         std::error_code ignored;
-        for (const auto& entry : std::filesystem::directory_iterator(root_, ignored))
+        for (const auto& entry : std::filesystem::directory_iterator(root_, ignored)) {
             std::filesystem::permissions(entry.path(), std::filesystem::perms::owner_write,
                                          std::filesystem::perm_options::add, ignored);
+        }
         std::filesystem::remove_all(root_, ignored);
     }
 

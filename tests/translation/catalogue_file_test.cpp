@@ -62,8 +62,9 @@ TEST_P(CatalogueFileSizeTest, LoadsAndLeavesTheFileAlone) {
     const std::string content = TwoLanguageFileOfSize(c.size);
     ASSERT_EQ(content.size(), c.size);
     const std::string path = dir_.Write("Abacon.t9n", content);
-    if (c.readOnly)
+    if (c.readOnly) {
         TempDir::MakeReadOnly(path);
+    }
     ASSERT_EQ(LoadFile(path, "Deutsch"), 0u);
     EXPECT_STREQ(TranslationText(2), "Beenden") << "the last text ends at the end of the file";
     EXPECT_EQ(TempDir::Read(path), content);

@@ -37,8 +37,9 @@ class CatalogueTest : public testing::Test {
     void ExpectEmpty() const {
         EXPECT_EQ(TranslationCountInUse(), 0);
         EXPECT_EQ(TranslationLanguageNames().count, 0);
-        for (const TranslationKey& key : keys_)
+        for (const TranslationKey& key : keys_) {
             EXPECT_EQ(key.text, nullptr) << key.key;
+        }
         EXPECT_STREQ(TranslationText(0), "String not found");
     }
 
@@ -347,8 +348,9 @@ TEST_F(CatalogueTest, NameWithEscapeAtByte32PairsWithTheNextByte) {
 
 TEST_F(CatalogueTest, LineFeedOnlyFileDoesNotLoad) {
     std::string file = TwoLanguageFile();
-    for (std::size_t at = file.find("\r\n"); at != std::string::npos; at = file.find("\r\n"))
+    for (std::size_t at = file.find("\r\n"); at != std::string::npos; at = file.find("\r\n")) {
         file.erase(at, 1);
+    }
     // All one line: the header's version parses, but there is no language block.
     EXPECT_EQ(Load(file), CatalogueError::KeyWithoutText);
     EXPECT_EQ(chooser_.offered, (std::vector<std::string>{""}));

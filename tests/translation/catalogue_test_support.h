@@ -7,14 +7,15 @@
 #include <string>
 #include <vector>
 
-#include "engine/grow_array.h"
+#include "base/grow_array.h"
+#include "base/translation_keys.h"
 #include "translation/language_chooser.h"
-#include "translation/translation_keys.h"
 
 inline std::vector<std::string> NamesOf(const GrowArray& names) {
     std::vector<std::string> result;
-    for (int32_t i = 0; i < names.count; ++i)
+    for (int32_t i = 0; i < names.count; ++i) {
         result.push_back(LanguageNameAt(names, i));
+    }
     return result;
 }
 
@@ -26,8 +27,9 @@ class ScriptedChooser final : public LanguageChooser {
     bool Choose(const GrowArray& names, int32_t* index) override {
         ++calls;
         offered = NamesOf(names);
-        if (chooses_)
+        if (chooses_) {
             *index = answer_;
+        }
         return chooses_;
     }
 
@@ -44,8 +46,9 @@ inline std::string CrLf(std::initializer_list<std::string> lines) {
     std::string text;
     bool first = true;
     for (const std::string& line : lines) {
-        if (!first)
+        if (!first) {
             text += "\r\n";
+        }
         text += line;
         first = false;
     }

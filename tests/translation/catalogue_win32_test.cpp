@@ -46,7 +46,7 @@ class TranslationInitTest : public testing::Test {
 };
 
 TEST_F(TranslationInitTest, LanguageFileBesideTheProgram) {
-    EXPECT_NE(path_.find("catalogue_tests.t9n"), std::string::npos) << path_;
+    EXPECT_NE(path_.find("translation_tests.t9n"), std::string::npos) << path_;
     WriteLanguageFile(TwoLanguageFile());
     ASSERT_TRUE(Init("DEUTSCH"));
     EXPECT_STREQ(TranslationText(2), "Beenden");

@@ -43,8 +43,9 @@ TEST(ShippedLanguageFile, IsCodePage1252WithCrLfLines) {
             EXPECT_TRUE(i > 0 && file[i - 1] == '\r') << "LF without CR at " << i;
         }
         EXPECT_NE(c, 0) << "NUL at " << i;
-        if (c >= 0x80)
+        if (c >= 0x80) {
             accented = true;
+        }
         // A UTF-8 lead byte followed by a continuation byte would be a UTF-8 sequence.
         EXPECT_FALSE(c >= 0xC2 && c <= 0xF4 && next >= 0x80 && next <= 0xBF)
             << "UTF-8 sequence at " << i;
@@ -78,11 +79,13 @@ TEST_P(ShippedLanguageTest, LoadsAllKeys) {
     EXPECT_EQ(
         std::string(TranslationText(TextId::HomeUrl)).rfind("https://abacon.merrow.example/", 0),
         0u);
-    for (int32_t id : kMenuItemsWithHint)
+    for (int32_t id : kMenuItemsWithHint) {
         EXPECT_NE(std::strchr(TranslationText(id), '\t'), nullptr) << id;
+    }
     // Engine texts follow other text in the window's history; keep them short.
-    for (int32_t id = TextId::ParsingFailed; id <= TextId::OverComplex; ++id)
+    for (int32_t id = TextId::ParsingFailed; id <= TextId::OverComplex; ++id) {
         EXPECT_LE(std::strlen(TranslationText(id)), 40u) << id;
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(Languages, ShippedLanguageTest, testing::ValuesIn(kLanguages));

@@ -10,19 +10,50 @@ struct TranslationKey {
     char* text;      // owned by the catalogue; null until loaded
 };
 
-constexpr int32_t kTranslationKeyCount = 37;
-
-// Key ids used by code (the windows use theirs through their translation tables).
+// The key ids, named after their keys.
 namespace TextId {
-constexpr int32_t MainAbout = 27;
-constexpr int32_t HomeUrl = 30;
-constexpr int32_t ParsingFailed = 31;
-constexpr int32_t NotImplemented = 32;
-constexpr int32_t DivZero = 33;
-constexpr int32_t ModuloComplex = 34;
-constexpr int32_t ModZero = 35;
-constexpr int32_t OverComplex = 36;
+enum : int32_t {
+    MainInsert = 0,
+    MainFloating = 1,
+    MainCalculate = 2,
+    MainAngleBase = 3,
+    MainRadians = 4,
+    MainDegrees = 5,
+    MainQuit = 6,
+    MenuNumbers = 7,
+    MenuNumDecimal = 8,
+    MenuNumHexadecimal = 9,
+    MenuNumBinary = 10,
+    MenuNumCharacter = 11,
+    MenuNumComplex = 12,
+    MenuConstants = 13,
+    MenuAritmetics = 14,
+    MenuOver = 15,
+    MenuSquareRoot = 16,
+    MenuGoniometrics = 17,
+    MenuRadians = 18,
+    MenuDegrees = 19,
+    MenuLogaritmic = 20,
+    MenuLogDecadic = 21,
+    MenuLogBinary = 22,
+    MenuLogNatural = 23,
+    MenuComplex = 24,
+    MenuReal = 25,
+    MenuImag = 26,
+    MainAbout = 27,
+    AboutVisit = 28,
+    AboutHomepage = 29,
+    HomeUrl = 30,
+    ParsingFailed = 31,
+    NotImplemented = 32,
+    DivZero = 33,
+    ModuloComplex = 34,
+    ModZero = 35,
+    OverComplex = 36,
+};
 } // namespace TextId
+
+constexpr int32_t kTranslationKeyCount = 37;
 
 // The application's table, in key-id order.
 TranslationKey* ApplicationKeys();

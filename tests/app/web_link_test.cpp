@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "app/resource.h"
-#include "test_support.h"
+#include "tests/app/about_test_support.h"
 
 namespace {
 
@@ -34,8 +34,9 @@ const COLORREF kHostBackground = RGB(0, 200, 0);
 HBRUSH gHostBrush = nullptr;
 
 INT_PTR CALLBACK HostProcedure(HWND, UINT message, WPARAM, LPARAM) {
-    if (message == WM_CTLCOLORSTATIC)
+    if (message == WM_CTLCOLORSTATIC) {
         return reinterpret_cast<INT_PTR>(gHostBrush);
+    }
     return FALSE;
 }
 
@@ -67,8 +68,9 @@ class WebLinkTest : public ::testing::Test {
     }
 
     void TearDown() override {
-        if (IsWindow(dialog_))
+        if (IsWindow(dialog_)) {
             DestroyWindow(dialog_);
+        }
         PumpPending();
         DeleteObject(gHostBrush);
     }
@@ -362,8 +364,9 @@ class Rendering {
     int Count(COLORREF color) const {
         DWORD pixel = GetRValue(color) << 16 | GetGValue(color) << 8 | GetBValue(color);
         int count = 0;
-        for (LONG i = 0; i < client_.right * client_.bottom; ++i)
+        for (LONG i = 0; i < client_.right * client_.bottom; ++i) {
             count += (bits_[i] & 0xFFFFFF) == pixel;
+        }
         return count;
     }
     int NotWhite() const { return client_.right * client_.bottom - Count(RGB(255, 255, 255)); }
@@ -435,8 +438,9 @@ TEST_F(WebLinkTest, TooltipShowsTheTargetForTheWholeControl) {
 LONG_PTR gProcedureAtEnd = 0;
 
 LRESULT CALLBACK SpyProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_NCDESTROY)
+    if (message == WM_NCDESTROY) {
         gProcedureAtEnd = GetWindowLongPtrA(window, GWLP_WNDPROC);
+    }
     return DefWindowProcA(window, message, wParam, lParam);
 }
 

@@ -4,7 +4,7 @@
 
 #include <gtest/gtest.h>
 
-#include "translation/translation_keys.h"
+#include "base/translation_keys.h"
 
 namespace {
 

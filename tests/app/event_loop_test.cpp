@@ -6,7 +6,7 @@
 
 #include <gtest/gtest.h>
 
-#include "tests/win32/test_windows.h"
+#include "tests/support/test_windows.h"
 
 namespace {
 

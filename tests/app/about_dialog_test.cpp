@@ -6,7 +6,7 @@
 #include <string>
 
 #include "app/resource.h"
-#include "test_support.h"
+#include "tests/app/about_test_support.h"
 
 namespace {
 
@@ -93,8 +93,9 @@ HWND ModalAbout() {
 
 void CALLBACK InspectAndClose(HWND, UINT, UINT_PTR timer, DWORD) {
     HWND about = ModalAbout();
-    if (about == nullptr)
+    if (about == nullptr) {
         return;
+    }
     KillTimer(nullptr, timer);
     Inspect(about, &gSeen);
     HWND target = gCloseMessage == WM_KEYDOWN ? GetFocus() : about;
@@ -204,8 +205,9 @@ TEST_F(AboutDialogTest, SplashIsCentredInTheWorkAreaAndClosesItselfAfterTwoSecon
     while (IsWindow(splash) && GetTickCount() - start < 10000) {
         MSG msg;
         while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
-            if (msg.hwnd == splash && msg.message == WM_TIMER)
+            if (msg.hwnd == splash && msg.message == WM_TIMER) {
                 timerAt = GetTickCount() - start;
+            }
             TranslateMessage(&msg);
             DispatchMessageA(&msg);
         }
@@ -232,8 +234,9 @@ TEST_P(SplashCloseTest, OkAndCancelCloseItAtOnce) {
     ASSERT_NE(splash, nullptr);
     SendMessageA(splash, WM_COMMAND, GetParam().command, 0);
     EXPECT_EQ(IsWindow(splash) == FALSE, GetParam().closes);
-    if (IsWindow(splash))
+    if (IsWindow(splash)) {
         DestroyWindow(splash);
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(

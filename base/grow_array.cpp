@@ -1,4 +1,4 @@
-#include "engine/grow_array.h"
+#include "base/grow_array.h"
 
 #include <cstdlib>
 #include <cstring>
@@ -8,11 +8,13 @@ namespace {
 
 // Byte size of n elements, or 0 when it does not fit in size_t.
 std::size_t BytesFor(int32_t n, std::size_t size) {
-    if (n <= 0 || size == 0)
+    if (n <= 0 || size == 0) {
         return 0;
+    }
     const std::size_t count = static_cast<std::size_t>(n);
-    if (count > SIZE_MAX / size)
+    if (count > SIZE_MAX / size) {
         return 0;
+    }
     return count * size;
 }
 
@@ -28,18 +30,21 @@ void GrowArrayInit(GrowArray* array, int32_t step, GrowReallocate reallocate, Gr
 }
 
 bool GrowArrayInsert(const void* element, GrowArray* array, std::size_t size, int32_t index) {
-    if (index < 0 || index > array->count)
+    if (index < 0 || index > array->count) {
         return false;
+    }
     // Elements are small records; a larger one is copied aside on the heap.
     alignas(std::max_align_t) unsigned char local[64];
     void* aside = nullptr;
     if (array->count >= array->capacity) {
-        if (array->capacity > INT32_MAX - array->step)
+        if (array->capacity > INT32_MAX - array->step) {
             return false;
+        }
         const int32_t capacity = array->capacity + array->step;
         const std::size_t bytes = BytesFor(capacity, size);
-        if (bytes == 0)
+        if (bytes == 0) {
             return false;
+        }
         const unsigned char* begin = static_cast<const unsigned char*>(array->data);
         const unsigned char* item = static_cast<const unsigned char*>(element);
         const bool inside = begin != nullptr &&
@@ -48,33 +53,38 @@ bool GrowArrayInsert(const void* element, GrowArray* array, std::size_t size, in
         if (inside) {
             // The buffer may move: keep the element's value as it is now.
             aside = size <= sizeof local ? local : std::malloc(size);
-            if (aside == nullptr)
+            if (aside == nullptr) {
                 return false;
+            }
             std::memcpy(aside, element, size);
             element = aside;
         }
         void* data = array->reallocate(array->data, bytes);
         if (data == nullptr) {
-            if (aside != local)
+            if (aside != local) {
                 std::free(aside);
+            }
             return false;
         }
         array->data = data;
         array->capacity = capacity;
     }
     unsigned char* base = static_cast<unsigned char*>(array->data);
-    if (index < array->count)
+    if (index < array->count) {
         std::memmove(base + size * (index + 1), base + size * index, size * (array->count - index));
+    }
     std::memmove(base + size * index, element, size);
     array->count += 1;
-    if (aside != nullptr && aside != local)
+    if (aside != nullptr && aside != local) {
         std::free(aside);
+    }
     return true;
 }
 
 void GrowArrayErase(GrowArray* array, std::size_t size, int32_t n, int32_t index) {
-    if (n <= 0 || index < 0 || index > array->count - n)
+    if (n <= 0 || index < 0 || index > array->count - n) {
         return;
+    }
     array->count -= n;
     unsigned char* base = static_cast<unsigned char*>(array->data);
     std::memmove(base + size * index, base + size * (index + n), size * (array->count - index));
@@ -88,11 +98,13 @@ bool GrowArrayCopy(GrowArray* destination, const GrowArray* source, std::size_t 
     destination->capacity = 0;
     destination->data = nullptr;
     const std::size_t bytes = BytesFor(source->count, size);
-    if (bytes == 0)
+    if (bytes == 0) {
         return source->count == 0;
+    }
     void* data = source->reallocate(nullptr, bytes);
-    if (data == nullptr)
+    if (data == nullptr) {
         return false;
+    }
     std::memcpy(data, source->data, bytes);
     destination->data = data;
     destination->count = source->count;
@@ -101,15 +113,18 @@ bool GrowArrayCopy(GrowArray* destination, const GrowArray* source, std::size_t 
 }
 
 bool GrowArrayAssign(GrowArray* destination, std::size_t size, const GrowArray* source) {
-    if (destination == source)
+    if (destination == source) {
         return true;
+    }
     if (source->count > 0) {
         const std::size_t bytes = BytesFor(source->count, size);
-        if (bytes == 0)
+        if (bytes == 0) {
             return false;
+        }
         void* data = destination->reallocate(destination->data, bytes);
-        if (data == nullptr)
+        if (data == nullptr) {
             return false;
+        }
         std::memmove(data, source->data, bytes);
         destination->data = data;
     } else {

@@ -1,4 +1,4 @@
-#include "engine/grow_array.h"
+#include "base/grow_array.h"
 
 #include <cstdlib>
 #include <vector>
@@ -9,8 +9,9 @@ namespace {
 
 int gAllocations = 0;
 void* CountingRealloc(void* block, std::size_t bytes) {
-    if (block == nullptr)
+    if (block == nullptr) {
         ++gAllocations;
+    }
     return std::realloc(block, bytes);
 }
 
@@ -22,8 +23,9 @@ std::vector<int> Contents(const GrowArray& a) {
 GrowArray Filled(std::initializer_list<int> values) {
     GrowArray a;
     GrowArrayInit(&a, 1, std::realloc, std::free);
-    for (int v : values)
+    for (int v : values) {
         EXPECT_TRUE(GrowArrayInsert(&v, &a, sizeof v, a.count));
+    }
     return a;
 }
 
@@ -54,8 +56,9 @@ TEST(GrowArray, InsertingOwnElementIntoFullArrayKeepsItsValue) {
     // Large enough that realloc is likely to move the buffer.
     GrowArray a;
     GrowArrayInit(&a, 1, std::realloc, std::free);
-    for (int i = 0; i < 1000; ++i)
+    for (int i = 0; i < 1000; ++i) {
         ASSERT_TRUE(GrowArrayInsert(&i, &a, sizeof i, a.count));
+    }
     ASSERT_EQ(a.count, a.capacity);
     const int* third = static_cast<const int*>(a.data) + 3;
     ASSERT_TRUE(GrowArrayInsert(third, &a, sizeof(int), 0));

@@ -4,7 +4,7 @@
 
 #include <cstring>
 
-#include "test_support.h"
+#include "tests/app/about_test_support.h"
 
 namespace {
 
@@ -74,14 +74,16 @@ TEST_P(BrowserColorsTest, ReplaceTheDefaultsOnlyWhenValid) {
     ScopedRegistryValue link(kBrowserSettings, "Anchor Color");
     ScopedRegistryValue visited(kBrowserSettings, "Anchor Color Visited");
     const StoredCase& stored = GetParam();
-    if (stored.link != nullptr)
+    if (stored.link != nullptr) {
         link.SetString(stored.link);
-    else
+    } else {
         link.Delete();
-    if (stored.visited != nullptr)
+    }
+    if (stored.visited != nullptr) {
         visited.SetString(stored.visited);
-    else
+    } else {
         visited.Delete();
+    }
 
     COLORREF linkColor = kLinkDefault;
     COLORREF visitedColor = kVisitedDefault;

@@ -5,7 +5,7 @@
 
 #include <gtest/gtest.h>
 
-#include "tests/win32/test_windows.h"
+#include "tests/support/test_windows.h"
 
 namespace {
 
@@ -90,7 +90,7 @@ TEST_F(MessageBoxTest, ShowMessageWithoutActiveWindowIsCentredInTheWorkArea) {
         result = ShowMessage("Requires comctl32.dll version 4.71 and better.", MB_SETFOREGROUND);
     });
     EXPECT_EQ(result, IDOK);
-    EXPECT_EQ(seen.caption, "win32_tests");
+    EXPECT_EQ(seen.caption, "support_tests");
     EXPECT_EQ(seen.text, "Requires comctl32.dll version 4.71 and better.");
     EXPECT_EQ(seen.owner, nullptr);
     ExpectCentredIn(seen.rect, WorkArea());
@@ -143,7 +143,7 @@ TEST_F(MessageBoxTest, SystemErrorWithoutDescription) {
     const DWORD code = 0x20001234; // a customer code: the system has no text for it
     SetLastError(code);
     BoxSeen seen = Capture([] { ShowSystemError("Cannot initialize translation module.", 0); });
-    EXPECT_EQ(seen.caption, "win32_tests");
+    EXPECT_EQ(seen.caption, "support_tests");
     EXPECT_EQ(seen.text,
               "Cannot initialize translation module.\n(0x20001234): Message description not found");
     ExpectCentredIn(seen.rect, WorkArea());
@@ -170,10 +170,10 @@ TEST_F(MessageBoxTest, SystemErrorWithTheSystemsDescription) {
 TEST(ProgramBaseName, IsTheTestProgramsName) {
     char name[261];
     ProgramBaseName(name, sizeof name);
-    EXPECT_STREQ(name, "win32_tests");
+    EXPECT_STREQ(name, "support_tests");
     char shortName[5];
     ProgramBaseName(shortName, sizeof shortName);
-    EXPECT_STREQ(shortName, "win3");
+    EXPECT_STREQ(shortName, "supp");
 }
 
 TEST(PathBaseName, CutsDirectoryAndExtension) {

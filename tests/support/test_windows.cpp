@@ -1,4 +1,4 @@
-#include "tests/win32/test_windows.h"
+#include "tests/support/test_windows.h"
 
 namespace {
 

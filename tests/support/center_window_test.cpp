@@ -1,8 +1,8 @@
-#include "app/center_window.h"
+#include "support/center_window.h"
 
 #include <gtest/gtest.h>
 
-#include "tests/win32/test_windows.h"
+#include "tests/support/test_windows.h"
 
 namespace {
 

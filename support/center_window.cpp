@@ -1,4 +1,4 @@
-#include "app/center_window.h"
+#include "support/center_window.h"
 
 namespace {
 

@@ -1,11 +1,11 @@
-#include "test_support.h"
+#include "tests/app/about_test_support.h"
 
 #include <commctrl.h>
 
 #include <gtest/gtest.h>
 
 #include "app/application.h"
-#include "translation/translation_keys.h"
+#include "base/translation_keys.h"
 
 namespace {
 
@@ -26,15 +26,17 @@ class LoadedTexts : public ::testing::Environment {
         texts_[28] = kVisitText;
         texts_[29] = kHomepageText;
         texts_[30] = kHomeUrl;
-        for (int32_t id = 27; id <= 30; ++id)
+        for (int32_t id = 27; id <= 30; ++id) {
             keys[id].text = &texts_[id][0];
+        }
         TranslationUseTable(keys, kTranslationKeyCount);
     }
 
     void TearDown() override {
         TranslationUseTable(nullptr, 0);
-        for (int32_t id = 0; id < kTranslationKeyCount; ++id)
+        for (int32_t id = 0; id < kTranslationKeyCount; ++id) {
             ApplicationKeys()[id].text = nullptr;
+        }
         Application::Terminate();
     }
 
@@ -58,8 +60,9 @@ namespace {
 
 BOOL CALLBACK CollectToolTips(HWND window, LPARAM list) {
     char name[32];
-    if (GetClassNameA(window, name, sizeof name) > 0 && lstrcmpiA(name, TOOLTIPS_CLASSA) == 0)
+    if (GetClassNameA(window, name, sizeof name) > 0 && lstrcmpiA(name, TOOLTIPS_CLASSA) == 0) {
         reinterpret_cast<std::vector<HWND>*>(list)->push_back(window);
+    }
     return TRUE;
 }
 
@@ -75,8 +78,9 @@ ToolInfo FindTool(HWND control) {
         tool.cbSize = TTTOOLINFOA_V2_SIZE;
         tool.lpszText = text;
         if (!SendMessageA(tip, TTM_ENUMTOOLSA, 0, reinterpret_cast<LPARAM>(&tool)) ||
-            tool.uId != reinterpret_cast<UINT_PTR>(control))
+            tool.uId != reinterpret_cast<UINT_PTR>(control)) {
             continue;
+        }
         found.found = true;
         found.count = SendMessageA(tip, TTM_GETTOOLCOUNT, 0, 0);
         found.flags = tool.uFlags;
@@ -89,8 +93,9 @@ ToolInfo FindTool(HWND control) {
 ScopedRegistryValue::ScopedRegistryValue(const char* path, const char* name)
     : path_(path), name_(name) {
     HKEY key;
-    if (RegOpenKeyExA(HKEY_CURRENT_USER, path, 0, KEY_READ, &key) != ERROR_SUCCESS)
+    if (RegOpenKeyExA(HKEY_CURRENT_USER, path, 0, KEY_READ, &key) != ERROR_SUCCESS) {
         return;
+    }
     keyExisted_ = true;
     DWORD size = 0;
     if (RegQueryValueExA(key, name, nullptr, &type_, nullptr, &size) == ERROR_SUCCESS) {
@@ -107,13 +112,15 @@ ScopedRegistryValue::~ScopedRegistryValue() {
         return;
     }
     HKEY key;
-    if (RegOpenKeyExA(HKEY_CURRENT_USER, path_.c_str(), 0, KEY_WRITE, &key) != ERROR_SUCCESS)
+    if (RegOpenKeyExA(HKEY_CURRENT_USER, path_.c_str(), 0, KEY_WRITE, &key) != ERROR_SUCCESS) {
         return;
-    if (valueExisted_)
+    }
+    if (valueExisted_) {
         RegSetValueExA(key, name_.c_str(), 0, type_, data_.data(),
                        static_cast<DWORD>(data_.size()));
-    else
+    } else {
         RegDeleteValueA(key, name_.c_str());
+    }
     RegCloseKey(key);
 }
 
@@ -130,8 +137,9 @@ void ScopedRegistryValue::SetString(const char* text) {
 
 void ScopedRegistryValue::Delete() {
     HKEY key;
-    if (RegOpenKeyExA(HKEY_CURRENT_USER, path_.c_str(), 0, KEY_WRITE, &key) != ERROR_SUCCESS)
+    if (RegOpenKeyExA(HKEY_CURRENT_USER, path_.c_str(), 0, KEY_WRITE, &key) != ERROR_SUCCESS) {
         return;
+    }
     RegDeleteValueA(key, name_.c_str());
     RegCloseKey(key);
 }

@@ -1,0 +1,25 @@
+#include "engine/refusal.h"
+
+#include "base/translation_keys.h"
+
+const char* RefusalText(Refusal refusal) {
+    switch (refusal) {
+    case Refusal::NotImplemented:
+        return TranslationText(TextId::NotImplemented);
+    case Refusal::DivZero:
+        return TranslationText(TextId::DivZero);
+    case Refusal::ModuloComplex:
+        return TranslationText(TextId::ModuloComplex);
+    case Refusal::ModZero:
+        return TranslationText(TextId::ModZero);
+    case Refusal::OverComplex:
+        return TranslationText(TextId::OverComplex);
+    case Refusal::OutOfMemory:
+        return "Out of memory";
+    case Refusal::ParsingFailed:
+        return TranslationText(TextId::ParsingFailed);
+    case Refusal::None:
+        break;
+    }
+    return "";
+}

@@ -1,0 +1,19 @@
+// Why the engine refuses to answer an expression with a number.
+#pragma once
+
+#include <cstdint>
+
+enum class Refusal : uint8_t {
+    None,           // no refusal: the operation was accepted
+    ParsingFailed,  // the text is no expression (also a program the parser never produces)
+    NotImplemented, // a function without a complex form met a complex value
+    DivZero,        // integer division by zero
+    ModuloComplex,  // modulo of a floating or complex operand
+    ModZero,        // integer modulo by zero
+    OverComplex,    // power with a complex operand
+    OutOfMemory,    // the expression needs more memory than there is
+};
+
+// The text that shows the refusal: its key's text in the loaded language. Running out of
+// memory is not a fault of the expression and has no key: it is "Out of memory".
+const char* RefusalText(Refusal refusal);

@@ -1,0 +1,67 @@
+// Owners of a Win32 resource for one scope, released on every way out.
+#pragma once
+
+#include <windows.h>
+
+#include <objbase.h>
+
+// The window's client-area device context (GetDC / ReleaseDC).
+class WindowDC {
+  public:
+    explicit WindowDC(HWND window) : window_(window), dc_(GetDC(window)) {}
+    ~WindowDC() {
+        if (dc_ != nullptr) {
+            ReleaseDC(window_, dc_);
+        }
+    }
+    WindowDC(const WindowDC&) = delete;
+    WindowDC& operator=(const WindowDC&) = delete;
+    operator HDC() const { return dc_; }
+
+  private:
+    HWND window_;
+    HDC dc_;
+};
+
+// The device context of one WM_PAINT (BeginPaint / EndPaint).
+class PaintDC {
+  public:
+    explicit PaintDC(HWND window) : window_(window), dc_(BeginPaint(window, &paint_)) {}
+    ~PaintDC() { EndPaint(window_, &paint_); }
+    PaintDC(const PaintDC&) = delete;
+    PaintDC& operator=(const PaintDC&) = delete;
+    operator HDC() const { return dc_; }
+
+  private:
+    HWND window_;
+    PAINTSTRUCT paint_{};
+    HDC dc_;
+};
+
+// A GDI object selected into a device context, the previous one put back afterwards. A null
+// object selects nothing.
+class SelectedObject {
+  public:
+    SelectedObject(HDC dc, HGDIOBJ object)
+        : dc_(dc), previous_(object != nullptr ? SelectObject(dc, object) : nullptr) {}
+    ~SelectedObject() {
+        if (previous_ != nullptr) {
+            SelectObject(dc_, previous_);
+        }
+    }
+    SelectedObject(const SelectedObject&) = delete;
+    SelectedObject& operator=(const SelectedObject&) = delete;
+
+  private:
+    HDC dc_;
+    HGDIOBJ previous_;
+};
+
+// COM on this thread (CoInitialize / CoUninitialize); whether it started is not examined.
+class ComInitialization {
+  public:
+    ComInitialization() { CoInitialize(nullptr); }
+    ~ComInitialization() { CoUninitialize(); }
+    ComInitialization(const ComInitialization&) = delete;
+    ComInitialization& operator=(const ComInitialization&) = delete;
+};
