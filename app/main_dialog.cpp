@@ -36,6 +36,20 @@ DWORD CheckState(HWND dialog, int control) {
     return IsDlgButtonChecked(dialog, control) == BST_CHECKED ? 1 : 0;
 }
 
+std::string WindowText(HWND window) {
+    std::string text(static_cast<size_t>(GetWindowTextLengthA(window)) + 1, '\0');
+    text.resize(
+        static_cast<size_t>(GetWindowTextA(window, &text[0], static_cast<int>(text.size()))));
+    return text;
+}
+
+bool ModifierDown() {
+    return GetKeyState(VK_SHIFT) < 0 || GetKeyState(VK_CONTROL) < 0 || GetKeyState(VK_MENU) < 0;
+}
+
+// The character that Ctrl+A types.
+constexpr WPARAM kSelectAllCharacter = 1;
+
 HICON LoadProgramIcon(HINSTANCE instance, int widthMetric, int heightMetric) {
     return static_cast<HICON>(LoadImageA(instance, MAKEINTRESOURCEA(IDI_ABACON), IMAGE_ICON,
                                          GetSystemMetrics(widthMetric),
@@ -66,7 +80,101 @@ HWND MainDialog::Create(HINSTANCE instance) {
 }
 
 bool MainDialog::PreDispatch(MSG* msg) {
-    return window_ != nullptr && IsDialogMessageA(window_, msg) != FALSE;
+    return window_ != nullptr && (InterceptInput(msg) || IsDialogMessageA(window_, msg) != FALSE);
+}
+
+// What the main window does beyond the dialog manager: recall with Up and Down in the input
+// box, Esc, Ctrl+A in either edit box, and a double-click on a result in the history.
+bool MainDialog::InterceptInput(MSG* msg) {
+    HWND input = GetDlgItem(window_, IDC_INPUT);
+    HWND history = GetDlgItem(window_, IDC_HISTORY);
+    switch (msg->message) {
+    case WM_KEYDOWN:
+        if (msg->wParam == VK_ESCAPE && (msg->hwnd == window_ || IsChild(window_, msg->hwnd))) {
+            OnEscape();
+            return true;
+        }
+        if (msg->hwnd == input && !ModifierDown()) {
+            if (msg->wParam == VK_UP) {
+                return OnRecallOlder();
+            }
+            if (msg->wParam == VK_DOWN) {
+                return OnRecallNewer();
+            }
+        }
+        return false;
+    case WM_CHAR:
+        if (msg->wParam == kSelectAllCharacter && (msg->hwnd == input || msg->hwnd == history)) {
+            SendMessageA(msg->hwnd, EM_SETSEL, 0, -1);
+            return true;
+        }
+        return false;
+    case WM_LBUTTONDBLCLK:
+        if (msg->hwnd == history) {
+            // The history box selects the word first, which tells where the click was.
+            DispatchMessageA(msg);
+            OnHistoryDoubleClick();
+            return true;
+        }
+        return false;
+    default:
+        return false;
+    }
+}
+
+// Clears the input, and ends a recall; the window stays open.
+void MainDialog::OnEscape() {
+    recall_.Cancel();
+    HWND input = GetDlgItem(window_, IDC_INPUT);
+    if (GetWindowTextLengthA(input) > 0) {
+        SetWindowTextA(input, "");
+    }
+}
+
+// Up on the input's first line; elsewhere Up moves the caret as always.
+bool MainDialog::OnRecallOlder() {
+    HWND input = GetDlgItem(window_, IDC_INPUT);
+    std::string text;
+    if (SendMessageA(input, EM_LINEFROMCHAR, static_cast<WPARAM>(-1), 0) != 0 ||
+        !recall_.Older(WindowText(input), &text)) {
+        return false;
+    }
+    ShowInInput(text);
+    return true;
+}
+
+// Down on the input's last line; elsewhere Down moves the caret as always.
+bool MainDialog::OnRecallNewer() {
+    HWND input = GetDlgItem(window_, IDC_INPUT);
+    const LRESULT lastLine = SendMessageA(input, EM_GETLINECOUNT, 0, 0) - 1;
+    std::string text;
+    if (SendMessageA(input, EM_LINEFROMCHAR, static_cast<WPARAM>(-1), 0) != lastLine ||
+        !recall_.Newer(&text)) {
+        return false;
+    }
+    ShowInInput(text);
+    return true;
+}
+
+void MainDialog::ShowInInput(const std::string& text) {
+    HWND input = GetDlgItem(window_, IDC_INPUT);
+    SetWindowTextA(input, text.c_str());
+    const WPARAM end = static_cast<WPARAM>(GetWindowTextLengthA(input));
+    SendMessageA(input, EM_SETSEL, end, static_cast<LPARAM>(end));
+    SendMessageA(input, EM_SCROLLCARET, 0, 0);
+}
+
+// A result line puts its result at the input's caret, replacing any selection.
+void MainDialog::OnHistoryDoubleClick() {
+    DWORD first = 0;
+    SendDlgItemMessageA(window_, IDC_HISTORY, EM_GETSEL, reinterpret_cast<WPARAM>(&first), 0);
+    std::string result;
+    if (!results_.At(first, &result)) {
+        return;
+    }
+    HWND input = GetDlgItem(window_, IDC_INPUT);
+    SendMessageA(input, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(result.c_str()));
+    SetFocus(input);
 }
 
 bool MainDialog::HandleMessage(const WindowMessage& message, LRESULT* result) {
@@ -131,11 +239,10 @@ bool MainDialog::OnInsert(const WindowMessage&, LRESULT*) {
 
 bool MainDialog::OnCalculate(const WindowMessage&, LRESULT*) {
     HWND input = GetDlgItem(window_, IDC_INPUT);
-    const int length = GetWindowTextLengthA(input);
-    if (length > 0) {
-        std::string expression(static_cast<size_t>(length) + 1, '\0');
-        expression.resize(static_cast<size_t>(GetWindowTextA(input, &expression[0], length + 1)));
-        expression += '=';
+    const std::string typed = WindowText(input);
+    if (!typed.empty()) {
+        recall_.Add(typed);
+        const std::string expression = typed + '=';
 
         EvalFlags flags = 0;
         if (CheckState(window_, IDC_FLOATING) != 0) {
@@ -146,7 +253,8 @@ bool MainDialog::OnCalculate(const WindowMessage&, LRESULT*) {
         }
         std::string output;
         if (Evaluate(expression.c_str(), flags, &output)) {
-            AppendHistoryLine(expression + output);
+            const size_t first = AppendHistoryLine(expression + output);
+            results_.Add(first, first + expression.size() + output.size(), output);
         } else {
             AppendHistoryLine(expression);
             AppendHistoryLine(output);
@@ -158,14 +266,15 @@ bool MainDialog::OnCalculate(const WindowMessage&, LRESULT*) {
 }
 
 // One replacement at the end of the text: fast however long the history is, and no
-// character of the line is interpreted as an editing key.
-void MainDialog::AppendHistoryLine(const std::string& line) {
+// character of the line is interpreted as an editing key. Returns where the line begins.
+size_t MainDialog::AppendHistoryLine(const std::string& line) {
     HWND history = GetDlgItem(window_, IDC_HISTORY);
     const std::string text = line + "\r\n";
     const WPARAM end = static_cast<WPARAM>(GetWindowTextLengthA(history));
     SendMessageA(history, EM_SETSEL, end, static_cast<LPARAM>(end));
     SendMessageA(history, EM_REPLACESEL, FALSE, reinterpret_cast<LPARAM>(text.c_str()));
     SendMessageA(history, EM_SCROLLCARET, 0, 0);
+    return end;
 }
 
 bool MainDialog::OnQuit(const WindowMessage&, LRESULT*) {

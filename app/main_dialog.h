@@ -8,6 +8,8 @@
 #include <string>
 
 #include "app/event_loop.h"
+#include "app/expression_recall.h"
+#include "app/history_results.h"
 #include "app/resource.h"
 #include "base/translation_keys.h"
 #include "support/dialog_window.h"
@@ -30,7 +32,8 @@ class MainDialog final : public DialogWindow, public MessageFilter {
     // Creates the hidden dialog without owner; null when it cannot be created.
     HWND Create(HINSTANCE instance);
 
-    // The dialog's keyboard interface: Tab, Enter for Calculate, arrows, mnemonics.
+    // The dialog's keyboard interface: Tab, Enter for Calculate, arrows, mnemonics, and the
+    // main window's own keys (recall, Esc, Ctrl+A) and double-click on the history.
     bool PreDispatch(MSG* msg) override;
 
   private:
@@ -43,12 +46,21 @@ class MainDialog final : public DialogWindow, public MessageFilter {
     bool OnCalculate(const WindowMessage& message, LRESULT* result);
     bool OnQuit(const WindowMessage& message, LRESULT* result);
 
+    bool InterceptInput(MSG* msg);
+    void OnEscape();
+    bool OnRecallOlder();
+    bool OnRecallNewer();
+    void OnHistoryDoubleClick();
+
     void ReadOptions();
-    void AppendHistoryLine(const std::string& line);
+    void ShowInInput(const std::string& text);
+    size_t AppendHistoryLine(const std::string& line);
 
     HINSTANCE instance_ = nullptr;
     HMENU menu_ = nullptr;       // menu resource, kept for the dialog's lifetime
     HMENU insertMenu_ = nullptr; // its first sub-menu, the Insert pop-up
     HICON largeIcon_ = nullptr;
     HICON smallIcon_ = nullptr;
+    ExpressionRecall recall_;
+    HistoryResults results_;
 };

@@ -2,10 +2,25 @@
 
 #include "base/translation_keys.h"
 
+std::string CaptionText(const char* label) {
+    std::string caption;
+    for (const char* c = label; *c != '\0'; ++c) {
+        if (*c == '&' && *++c == '\0') {
+            break;
+        }
+        caption += *c;
+    }
+    const std::size_t size = caption.size();
+    if (size >= 3 && caption.compare(size - 3, 3, "...") == 0) {
+        caption.resize(size - 3);
+    }
+    return caption;
+}
+
 void TranslateDialog(const DialogTextItem* table, HWND dialog, int count) {
     int i = 0;
     if (count > 0 && table[0].control == kDialogCaption) {
-        SetWindowTextA(dialog, TranslationText(table[0].key));
+        SetWindowTextA(dialog, CaptionText(TranslationText(table[0].key)).c_str());
         i = 1;
     }
     for (; i < count; ++i) {

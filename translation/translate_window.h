@@ -5,6 +5,7 @@
 #include <windows.h>
 
 #include <cstdint>
+#include <string>
 
 struct DialogTextItem {
     int32_t control; // dialog item id; kDialogCaption in the first pair is the caption
@@ -30,6 +31,10 @@ constexpr MenuTextItem ItemText(int32_t key) {
 }
 constexpr MenuTextItem kKeepLabel{MenuSkip, 0, 0}; // a separator, or a label that stays
 constexpr MenuTextItem kPopupEnd{MenuEnd, 0, 0};
+
+// A caption is a title: a label shown there loses its mnemonic ampersand ("&&" stays one "&")
+// and a trailing "..." ("&About..." is captioned "About").
+std::string CaptionText(const char* label);
 
 void TranslateDialog(const DialogTextItem* table, HWND dialog, int count);
 // Labels by position; returns the positions handled at the top level, -1 when a label was

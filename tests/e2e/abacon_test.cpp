@@ -18,11 +18,6 @@ std::string ModuleDirectory() {
     return directory.substr(0, directory.find_last_of('\\'));
 }
 
-// The top of the build tree, where the program and its language file are built.
-std::string BuildRoot() {
-    return ModuleDirectory() + "\\" + ABACON_BUILD_ROOT;
-}
-
 // A directory of its own for the running test.
 std::string ScratchDirectory() {
     const auto* test = ::testing::UnitTest::GetInstance()->current_test_info();
@@ -38,6 +33,10 @@ std::string ScratchDirectory() {
 }
 
 } // namespace
+
+std::string BuildRoot() {
+    return ModuleDirectory() + "\\" + ABACON_BUILD_ROOT;
+}
 
 void DeleteSettings() {
     RegDeleteKeyA(HKEY_CURRENT_USER, kSettingsKey);
@@ -210,6 +209,14 @@ std::string AbaconTest::Calculate(HWND main, const std::string& expression, Pres
         return after != before && TextOf(input).empty();
     });
     return after.size() > before.size() ? after.substr(before.size()) : "";
+}
+
+void AbaconTest::Sync(HWND main) {
+    HWND history = GetDlgItem(main, IDC_HISTORY);
+    const bool flipped = SendTimed(history, EM_GETMODIFY, 0, 0) == 0;
+    PostMessageA(history, EM_SETMODIFY, flipped, 0);
+    EXPECT_TRUE(WaitUntil(
+        kStepTimeoutMs, [&] { return (SendTimed(history, EM_GETMODIFY, 0, 0) != 0) == flipped; }));
 }
 
 long AbaconTest::EndAndWait(HWND main, int command) {

@@ -16,6 +16,9 @@
 constexpr DWORD kStartTimeoutMs = 30000;
 constexpr DWORD kStepTimeoutMs = 10000;
 
+// The top of the build tree, where the program and its language file are built.
+std::string BuildRoot();
+
 // The settings under HKEY_CURRENT_USER\Software\Merrow\Abacon.
 void DeleteSettings();
 bool HasSetting(const char* name);
@@ -53,6 +56,10 @@ class AbaconTest : public ::testing::Test {
     HWND StartIn(const std::string& language);
     // Types expression into the input and calculates; the history lines it added.
     std::string Calculate(HWND main, const std::string& expression, Press press = Press::Button);
+    // Returns once the program has handled every message posted to it before (keys,
+    // clicks): a flag of the history box that nothing else touches is flipped by a posted
+    // message, which the program's one thread handles after them.
+    void Sync(HWND main);
     // Presses Quit (or another command that ends the program) and returns the exit code,
     // or -1 when the program did not end.
     long EndAndWait(HWND main, int command);

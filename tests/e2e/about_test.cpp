@@ -63,7 +63,7 @@ TEST_F(AboutBox, ButtonShowsTheModalDialogCentredOverTheMainDialog) {
     EXPECT_NEAR(Centre(aboutRect.left, aboutRect.right), Centre(mainRect.left, mainRect.right), 2);
     EXPECT_NEAR(Centre(aboutRect.top, aboutRect.bottom), Centre(mainRect.top, mainRect.bottom), 2);
 
-    EXPECT_EQ(TextOf(about), Text("MAIN About", "English"));
+    EXPECT_EQ(TextOf(about), "About");
     EXPECT_EQ(TextOf(GetDlgItem(about, IDC_VERSION)), "1.0.0.0021");
     EXPECT_EQ(TextOf(GetDlgItem(about, IDC_VISIT)), Text("ABOUT Visit", "English"));
     EXPECT_EQ(TextOf(GetDlgItem(about, IDC_LINK)), Text("ABOUT Homepage", "English"));

@@ -1,9 +1,9 @@
 #!/bin/sh
 # Turns the pictures that the end-to-end tests took in this run into PNG files beside them.
-# Fails when one of the program's three windows was not pictured.
+# Fails when one of the program's four windows was not pictured.
 set -eu
 directory=$1
-for name in main_dialog insert_menu about_dialog; do
+for name in main_dialog insert_menu about_dialog language_dialog; do
     if [ ! -f "$directory/$name.bmp" ]; then
         echo "screenshots: $name was not taken in this run" >&2
         exit 1

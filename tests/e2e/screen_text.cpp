@@ -4,7 +4,8 @@
 
 namespace {
 
-bool DrawMenuText(const std::string& text, ScreenImage* drawn) {
+// format: DT_HIDEPREFIX or 0, as the menu shows its mnemonics underlined or not.
+bool DrawMenuText(const std::string& text, UINT format, ScreenImage* drawn) {
     NONCLIENTMETRICSA metrics{};
     metrics.cbSize = sizeof metrics;
     if (!SystemParametersInfoA(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0)) {
@@ -14,15 +15,17 @@ bool DrawMenuText(const std::string& text, ScreenImage* drawn) {
     HDC screen = GetDC(nullptr);
     HDC memory = CreateCompatibleDC(screen);
     HGDIOBJ previousFont = SelectObject(memory, font);
-    SIZE size{};
-    GetTextExtentPoint32A(memory, text.c_str(), static_cast<int>(text.size()), &size);
+    format |= DT_SINGLELINE | DT_NOCLIP;
+    RECT extent{};
+    DrawTextA(memory, text.c_str(), -1, &extent, format | DT_CALCRECT);
+    const SIZE size{extent.right, extent.bottom};
     HBITMAP bitmap = CreateCompatibleBitmap(screen, size.cx, size.cy);
     HGDIOBJ previousBitmap = SelectObject(memory, bitmap);
     SetBkMode(memory, OPAQUE);
     SetBkColor(memory, GetSysColor(COLOR_MENU));
     SetTextColor(memory, GetSysColor(COLOR_MENUTEXT));
-    bool drawnOk = size.cx > 0 && size.cy > 0 &&
-                   TextOutA(memory, 0, 0, text.c_str(), static_cast<int>(text.size()));
+    bool drawnOk =
+        size.cx > 0 && size.cy > 0 && DrawTextA(memory, text.c_str(), -1, &extent, format) != 0;
     SelectObject(memory, previousBitmap);
     SelectObject(memory, previousFont);
 
@@ -64,14 +67,16 @@ bool MatchesAt(const ScreenImage& image, const ScreenImage& part, int left, int 
 } // namespace
 
 bool ShowsMenuText(const ScreenImage& image, const std::string& text) {
-    ScreenImage drawn;
-    if (!DrawMenuText(text, &drawn)) {
-        return false;
-    }
-    for (int top = 0; top + drawn.height <= image.height; ++top) {
-        for (int left = 0; left + drawn.width <= image.width; ++left) {
-            if (MatchesAt(image, drawn, left, top)) {
-                return true;
+    for (UINT format : {0u, static_cast<UINT>(DT_HIDEPREFIX)}) {
+        ScreenImage drawn;
+        if (!DrawMenuText(text, format, &drawn)) {
+            return false;
+        }
+        for (int top = 0; top + drawn.height <= image.height; ++top) {
+            for (int left = 0; left + drawn.width <= image.width; ++left) {
+                if (MatchesAt(image, drawn, left, top)) {
+                    return true;
+                }
             }
         }
     }

@@ -7,5 +7,6 @@
 
 #include "tools/drive/screen_capture.h"
 
-// True when image shows text as a menu item draws it (menu font, colours and background).
+// True when image shows text as a menu item draws it (menu font, colours and background),
+// its mnemonic underlined or not.
 bool ShowsMenuText(const ScreenImage& image, const std::string& text);

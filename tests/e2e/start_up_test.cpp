@@ -3,6 +3,7 @@
 #include "app/resource.h"
 #include "tests/e2e/abacon_test.h"
 #include "tools/drive/remote_window.h"
+#include "tools/drive/screen_capture.h"
 #include "translation/language_dialog.h"
 
 namespace {
@@ -24,6 +25,12 @@ TEST_F(StartUp, FirstStartAsksForTheLanguageShowsTheSplashAndSavesTheDefaults) {
     ASSERT_TRUE(IsLanguageDialog(dialog));
     EXPECT_EQ(TextOf(GetDlgItem(dialog, kLanguageListId)), "English");
     EXPECT_EQ(VisibleWindowsOf(program_.Id()).size(), 1u);
+    // Pictured once its texts are drawn.
+    ScreenImage picture;
+    WaitUntil(kStepTimeoutMs, [&] {
+        return CaptureScreen(WindowRectOf(dialog), &picture) && CountColour(picture, 0, 0, 0) > 0;
+    });
+    SaveScreenshot(WindowRectOf(dialog), "language_dialog");
 
     const DWORD confirmed = GetTickCount();
     AnswerLanguageDialog(dialog, "");

@@ -1,5 +1,6 @@
 #include "translation/catalogue.h"
 
+#include <cctype>
 #include <cstring>
 #include <string>
 #include <vector>
@@ -19,10 +20,48 @@ std::string ShippedFilePath() {
     return program.substr(0, program.find_last_of("/\\") + 1) + "Abacon.t9n";
 }
 
-const std::vector<std::string> kLanguages = {"English", "Deutsch",
+const std::vector<std::string> kLanguages = {"English",
+                                             "Deutsch",
                                              "Fran\xE7"
                                              "ais",
-                                             "Espa\xF1ol"};
+                                             "Espa\xF1ol",
+                                             "Italiano",
+                                             "Nederlands",
+                                             "Portugu\xEAs",
+                                             "Svenska",
+                                             "Dansk",
+                                             "Norsk",
+                                             "Suomi"};
+
+// The labels shown together, in the main dialog (its buttons, check box and radio buttons)
+// and in each level of the Insert menu: each has one mnemonic, unique among them.
+const std::vector<std::vector<int32_t>> kMnemonicGroups = {
+    {TextId::MainInsert, TextId::MainFloating, TextId::MainCalculate, TextId::MainRadians,
+     TextId::MainDegrees, TextId::MainQuit, TextId::MainAbout},
+    {TextId::MenuNumbers, TextId::MenuConstants, TextId::MenuAritmetics, TextId::MenuGoniometrics,
+     TextId::MenuLogaritmic, TextId::MenuComplex},
+    {TextId::MenuNumDecimal, TextId::MenuNumHexadecimal, TextId::MenuNumBinary,
+     TextId::MenuNumCharacter, TextId::MenuNumComplex},
+    {TextId::MenuOver, TextId::MenuSquareRoot},
+    {TextId::MenuRadians, TextId::MenuDegrees},
+    {TextId::MenuLogDecadic, TextId::MenuLogBinary, TextId::MenuLogNatural},
+    {TextId::MenuReal, TextId::MenuImag},
+};
+
+// The mnemonics of a label, each the letter after a single "&", in lower case.
+std::string MnemonicsOf(const std::string& label) {
+    std::string letters;
+    for (std::size_t i = 0; i + 1 < label.size(); ++i) {
+        if (label[i] == '&') {
+            if (label[i + 1] != '&') {
+                letters +=
+                    static_cast<char>(std::tolower(static_cast<unsigned char>(label[i + 1])));
+            }
+            ++i;
+        }
+    }
+    return letters;
+}
 
 // Menu items whose label carries a hint column after a tab.
 const int32_t kMenuItemsWithHint[] = {9, 10, 11, 12, 16, 18, 19, 21, 22, 23, 25, 26};
@@ -81,6 +120,15 @@ TEST_P(ShippedLanguageTest, LoadsAllKeys) {
         0u);
     for (int32_t id : kMenuItemsWithHint) {
         EXPECT_NE(std::strchr(TranslationText(id), '\t'), nullptr) << id;
+    }
+    for (const std::vector<int32_t>& group : kMnemonicGroups) {
+        std::string letters;
+        for (int32_t id : group) {
+            const std::string mnemonics = MnemonicsOf(TranslationText(id));
+            ASSERT_EQ(mnemonics.size(), 1u) << TranslationText(id);
+            EXPECT_EQ(letters.find(mnemonics), std::string::npos) << TranslationText(id);
+            letters += mnemonics;
+        }
     }
     // Engine texts follow other text in the window's history; keep them short.
     for (int32_t id = TextId::ParsingFailed; id <= TextId::OverComplex; ++id) {

@@ -113,6 +113,22 @@ void PostChar(HWND window, char character) {
     PostMessageA(window, WM_CHAR, static_cast<unsigned char>(character), 1);
 }
 
+void PostAltKey(HWND window, char letter) {
+    const UINT virtualKey = LOBYTE(VkKeyScanA(letter));
+    constexpr LPARAM kAltDown = 1 << 29; // the context code: Alt is held
+    const LPARAM down = 1 | static_cast<LPARAM>(MapVirtualKeyA(virtualKey, 0) << 16) | kAltDown;
+    PostMessageA(window, WM_SYSKEYDOWN, virtualKey, down);
+    PostMessageA(window, WM_SYSKEYUP, virtualKey, down | 0xC0000000);
+}
+
+void PostDoubleClick(HWND window, POINT point) {
+    const LPARAM at = MAKELPARAM(point.x, point.y);
+    PostMessageA(window, WM_LBUTTONDOWN, MK_LBUTTON, at);
+    PostMessageA(window, WM_LBUTTONUP, 0, at);
+    PostMessageA(window, WM_LBUTTONDBLCLK, MK_LBUTTON, at);
+    PostMessageA(window, WM_LBUTTONUP, 0, at);
+}
+
 RECT WindowRectOf(HWND window) {
     RECT rect{};
     GetWindowRect(window, &rect);

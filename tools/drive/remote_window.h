@@ -40,6 +40,10 @@ bool IsChecked(HWND button);
 void PostKey(HWND window, UINT virtualKey);
 // A typed character delivered straight to window.
 void PostChar(HWND window, char character);
+// Alt and a letter pressed together on window (the focused control), as for a mnemonic.
+void PostAltKey(HWND window, char letter);
+// A double-click of the left button at point, in window's client coordinates.
+void PostDoubleClick(HWND window, POINT point);
 
 RECT WindowRectOf(HWND window);
 // The window that has the keyboard focus in the thread that owns window.

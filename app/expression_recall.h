@@ -1,0 +1,30 @@
+// The expressions calculated since the program started, brought back into the input box with
+// Up and Down as a shell brings back its commands.
+#pragma once
+
+#include <string>
+#include <vector>
+
+class ExpressionRecall {
+  public:
+    // A calculated expression, failed ones included; a repeat of the newest is kept once.
+    // Ends a recall in progress.
+    void Add(const std::string& expression);
+
+    // Up: the entry before the one shown, the newest when no recall is in progress, in which
+    // case typed (the input as it is) is kept for Down to bring back. False when there is no
+    // older entry.
+    bool Older(const std::string& typed, std::string* text);
+    // Down: the entry after the one shown, or past the newest what was typed before the
+    // recall began. False when no recall is in progress.
+    bool Newer(std::string* text);
+    // Forgets the recall in progress (and what was typed before it).
+    void Cancel();
+
+  private:
+    bool Recalling() const { return shown_ < entries_.size(); }
+
+    std::vector<std::string> entries_;
+    std::size_t shown_ = 0; // index of the entry shown; entries_.size() when none is
+    std::string typed_;
+};
