@@ -4,6 +4,7 @@
 
 #include "app/about_dialog.h"
 #include "app/application.h"
+#include "app/edit_box_wrapping.h"
 #include "app/insert_menu.h"
 #include "app/registry_key.h"
 #include "engine/evaluate.h"
@@ -47,8 +48,9 @@ bool ModifierDown() {
     return GetKeyState(VK_SHIFT) < 0 || GetKeyState(VK_CONTROL) < 0 || GetKeyState(VK_MENU) < 0;
 }
 
-// The character that Ctrl+A types.
+// The characters that Ctrl+A and Ctrl+V type.
 constexpr WPARAM kSelectAllCharacter = 1;
+constexpr WPARAM kPasteCharacter = 0x16;
 
 HICON LoadProgramIcon(HINSTANCE instance, int widthMetric, int heightMetric) {
     return static_cast<HICON>(LoadImageA(instance, MAKEINTRESOURCEA(IDI_ABACON), IMAGE_ICON,
@@ -94,6 +96,10 @@ bool MainDialog::InterceptInput(MSG* msg) {
             OnEscape();
             return true;
         }
+        if (msg->wParam == VK_INSERT && msg->hwnd == input && GetKeyState(VK_SHIFT) < 0) {
+            msg->hwnd = BeforePaste(input);
+            return false;
+        }
         if (msg->hwnd == input && !ModifierDown()) {
             if (msg->wParam == VK_UP) {
                 return OnRecallOlder();
@@ -108,6 +114,9 @@ bool MainDialog::InterceptInput(MSG* msg) {
             SendMessageA(msg->hwnd, EM_SETSEL, 0, -1);
             return true;
         }
+        if (msg->wParam == kPasteCharacter && msg->hwnd == input) {
+            msg->hwnd = BeforePaste(input);
+        }
         return false;
     case WM_LBUTTONDBLCLK:
         if (msg->hwnd == history) {
@@ -120,6 +129,22 @@ bool MainDialog::InterceptInput(MSG* msg) {
     default:
         return false;
     }
+}
+
+// A paste that makes the input longer than a line that is wrapped unwraps it first; returns
+// the input box that takes the paste.
+HWND MainDialog::BeforePaste(HWND input) {
+    if (!WrapsLines(input) || !OpenClipboard(window_)) {
+        return input;
+    }
+    HANDLE clipboard = GetClipboardData(CF_TEXT);
+    // The block's size is enough to tell: the text is at most that long.
+    const size_t pasted = clipboard != nullptr ? GlobalSize(clipboard) : 0;
+    CloseClipboard();
+    if (static_cast<size_t>(GetWindowTextLengthA(input)) + pasted <= kLongestWrappedLine) {
+        return input;
+    }
+    return StopWrapping(input, 0);
 }
 
 // Clears the input, and ends a recall; the window stays open.
@@ -158,6 +183,9 @@ bool MainDialog::OnRecallNewer() {
 
 void MainDialog::ShowInInput(const std::string& text) {
     HWND input = GetDlgItem(window_, IDC_INPUT);
+    if (text.size() > kLongestWrappedLine && WrapsLines(input)) {
+        input = StopWrapping(input, 0);
+    }
     SetWindowTextA(input, text.c_str());
     const WPARAM end = static_cast<WPARAM>(GetWindowTextLengthA(input));
     SendMessageA(input, EM_SETSEL, end, static_cast<LPARAM>(end));
@@ -200,8 +228,10 @@ bool MainDialog::OnInitDialog(const WindowMessage&, LRESULT* result) {
         loop->AddFilter(this);
     }
 
-    // The program never trims the history, so the box must take whatever it is given.
+    // The program never trims the history, so the box must take whatever it is given; and
+    // an expression is never cut, however long it is typed or pasted.
     SendDlgItemMessageA(window_, IDC_HISTORY, EM_SETLIMITTEXT, 0, 0);
+    SendDlgItemMessageA(window_, IDC_INPUT, EM_SETLIMITTEXT, 0, 0);
     ReadOptions();
     *result = TRUE;
     return true;
@@ -269,6 +299,9 @@ bool MainDialog::OnCalculate(const WindowMessage&, LRESULT*) {
 // character of the line is interpreted as an editing key. Returns where the line begins.
 size_t MainDialog::AppendHistoryLine(const std::string& line) {
     HWND history = GetDlgItem(window_, IDC_HISTORY);
+    if (line.size() > kLongestWrappedLine && WrapsLines(history)) {
+        history = StopWrapping(history, WS_HSCROLL);
+    }
     const std::string text = line + "\r\n";
     const WPARAM end = static_cast<WPARAM>(GetWindowTextLengthA(history));
     SendMessageA(history, EM_SETSEL, end, static_cast<LPARAM>(end));

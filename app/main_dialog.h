@@ -47,6 +47,7 @@ class MainDialog final : public DialogWindow, public MessageFilter {
     bool OnQuit(const WindowMessage& message, LRESULT* result);
 
     bool InterceptInput(MSG* msg);
+    HWND BeforePaste(HWND input);
     void OnEscape();
     bool OnRecallOlder();
     bool OnRecallNewer();

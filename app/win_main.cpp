@@ -5,6 +5,8 @@
 
 #include <commctrl.h>
 
+#include <string>
+
 #include "app/about_dialog.h"
 #include "app/application.h"
 #include "app/event_loop.h"
@@ -64,7 +66,8 @@ int RunMainWindow(LPSTR /*commandLine*/, int showCommand) {
         if (HWND main = mainDialog.Create(Application::Instance())) {
             HWND about = splash.ShowSplash(main);
             ShowWindow(main, showCommand);
-            ShowWindow(about, SW_SHOW);
+            // Not activated: the input keeps the focus, so nothing typed meanwhile is lost.
+            ShowWindow(about, SW_SHOWNOACTIVATE);
             result = loop.Run();
         }
         Application::UnregisterLoop();
@@ -91,7 +94,12 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE /*previousInstance*/, LPSTR com
     DialogLanguageChooser chooser(nullptr);
     if (!TranslationInit(ApplicationKeys(), kTranslationKeyCount, kProgramVersion, language,
                          chooser)) {
-        ShowSystemError("Cannot initialize translation module.", MB_SETFOREGROUND);
+        // The catalogue's own codes are explained by what the load found; the system knows
+        // nothing of them.
+        const DWORD code = GetLastError();
+        const std::string problem = LoadProblemText(TranslationLoadProblem());
+        ShowError("Cannot initialize translation module.", code,
+                  problem.empty() ? nullptr : problem.c_str(), MB_SETFOREGROUND);
         return 0;
     }
     keys.abacon.SetString("Language", language);

@@ -36,10 +36,11 @@ char* ReadWhole(int fd, uint32_t size, uint32_t extra) {
 }
 
 // Closes fd keeping the errno that explains the failure.
-bool Fail(int fd) {
+bool Fail(int fd, MappedFile* mappedFile, OpenFailure failure = OpenFailure::Unreadable) {
     const int error = errno;
     close(fd);
     errno = error;
+    mappedFile->failure = failure;
     return false;
 }
 
@@ -49,23 +50,25 @@ bool MappedFileOpen(uint32_t extra, MappedFile* mappedFile, const char* path) {
     *mappedFile = MappedFile{};
     const int fd = open(path, O_RDONLY | O_CLOEXEC);
     if (fd < 0) {
+        mappedFile->failure =
+            errno == ENOENT || errno == ENOTDIR ? OpenFailure::Missing : OpenFailure::Unreadable;
         return false;
     }
     struct stat status;
     if (fstat(fd, &status) != 0) {
-        return Fail(fd);
+        return Fail(fd, mappedFile);
     }
     if (!S_ISREG(status.st_mode)) {
         errno = EISDIR;
-        return Fail(fd);
+        return Fail(fd, mappedFile);
     }
     if (status.st_size == 0) {
         errno = EINVAL;
-        return Fail(fd);
+        return Fail(fd, mappedFile, OpenFailure::Empty);
     }
     if (static_cast<uint64_t>(status.st_size) > UINT32_MAX - extra) {
         errno = EFBIG;
-        return Fail(fd);
+        return Fail(fd, mappedFile);
     }
     const uint32_t size = static_cast<uint32_t>(status.st_size);
     const uint32_t length = size + extra;
@@ -80,7 +83,7 @@ bool MappedFileOpen(uint32_t extra, MappedFile* mappedFile, const char* path) {
         view = mapped == MAP_FAILED ? nullptr : static_cast<char*>(mapped);
     }
     if (view == nullptr) {
-        return Fail(fd);
+        return Fail(fd, mappedFile);
     }
     close(fd);
     std::memset(view + size, 0, extra);

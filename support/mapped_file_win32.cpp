@@ -33,10 +33,11 @@ char* ReadWhole(HANDLE file, uint32_t size, uint32_t extra) {
 }
 
 // Closes handle keeping the last error that explains the failure.
-bool Fail(HANDLE handle) {
+bool Fail(HANDLE handle, MappedFile* mappedFile, OpenFailure failure = OpenFailure::Unreadable) {
     const DWORD error = GetLastError();
     CloseHandle(handle);
     SetLastError(error);
+    mappedFile->failure = failure;
     return false;
 }
 
@@ -61,25 +62,29 @@ bool MappedFileOpen(uint32_t extra, MappedFile* mappedFile, const char* path) {
     HANDLE file = CreateFileA(path, GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
                               FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file == INVALID_HANDLE_VALUE) {
+        const DWORD error = GetLastError();
+        mappedFile->failure = error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND
+                                  ? OpenFailure::Missing
+                                  : OpenFailure::Unreadable;
         return false;
     }
     LARGE_INTEGER fileSize;
     if (!GetFileSizeEx(file, &fileSize)) {
-        return Fail(file);
+        return Fail(file, mappedFile);
     }
     if (fileSize.QuadPart == 0) {
         SetLastError(ERROR_BAD_LENGTH);
-        return Fail(file);
+        return Fail(file, mappedFile, OpenFailure::Empty);
     }
     if (fileSize.QuadPart > static_cast<LONGLONG>(MAXDWORD - extra)) {
         SetLastError(ERROR_FILE_TOO_LARGE);
-        return Fail(file);
+        return Fail(file, mappedFile);
     }
     const DWORD size = static_cast<DWORD>(fileSize.QuadPart);
     const bool copied = !ExtraFitsLastPage(size, extra);
     char* view = copied ? ReadWhole(file, size, extra) : MapWhole(file, extra);
     if (view == nullptr) {
-        return Fail(file);
+        return Fail(file, mappedFile);
     }
     CloseHandle(file);
     std::memset(view + size, 0, extra);

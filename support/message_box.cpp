@@ -66,21 +66,26 @@ int ShowMessage(const char* text, UINT type) {
 }
 
 void ShowSystemError(const char* text, UINT type) {
-    DWORD code = GetLastError();
-    char* description = nullptr;
-    DWORD length = FormatMessageA(FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM |
-                                      FORMAT_MESSAGE_IGNORE_INSERTS,
-                                  nullptr, code, MAKELANGID(LANG_NEUTRAL, SUBLANG_DEFAULT),
-                                  reinterpret_cast<char*>(&description), 0, nullptr);
-    const char* shown =
-        length != 0 && description != nullptr ? description : "Message description not found";
+    ShowError(text, GetLastError(), nullptr, type);
+}
+
+void ShowError(const char* text, DWORD code, const char* description, UINT type) {
+    char* system = nullptr;
+    if (description == nullptr) {
+        const DWORD length =
+            FormatMessageA(FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM |
+                               FORMAT_MESSAGE_IGNORE_INSERTS,
+                           nullptr, code, MAKELANGID(LANG_NEUTRAL, SUBLANG_DEFAULT),
+                           reinterpret_cast<char*>(&system), 0, nullptr);
+        description = length != 0 && system != nullptr ? system : "Message description not found";
+    }
     const char* format = "%s\n(0x%X): %s";
-    int size = std::snprintf(nullptr, 0, format, text, static_cast<unsigned>(code), shown);
+    int size = std::snprintf(nullptr, 0, format, text, static_cast<unsigned>(code), description);
     std::string message(size > 0 ? static_cast<size_t>(size) : 0, '\0');
     std::snprintf(&message[0], message.size() + 1, format, text, static_cast<unsigned>(code),
-                  shown);
-    if (description != nullptr) {
-        LocalFree(description);
+                  description);
+    if (system != nullptr) {
+        LocalFree(system);
     }
     ShowCenteredBox(message.c_str(), type);
 }

@@ -12,6 +12,10 @@ int ShowMessage(const char* text, UINT type);
 // Shows text followed by the thread's last error code and the system's description of it.
 void ShowSystemError(const char* text, UINT type);
 
+// Shows text followed by "(0x<code>): " and the description, or the system's description of
+// the code when description is null.
+void ShowError(const char* text, DWORD code, const char* description, UINT type);
+
 // The running program's file name without directory and extension, cut to max - 1
 // characters.
 void ProgramBaseName(char* buffer, size_t max);

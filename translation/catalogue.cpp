@@ -21,6 +21,7 @@ constexpr std::size_t kLineLimit = 65536;  // bytes of a key or text line taken
 constexpr std::size_t kNameCopyLimit = 31; // characters of the name handed back
 
 GrowArray gNames = {0, 0, 1, std::realloc, std::free, nullptr};
+LoadProblem gProblem;
 
 const LineSpan& LineAt(const GrowArray& lines, int32_t index) {
     return *static_cast<const LineSpan*>(GrowArrayAt(&lines, sizeof(LineSpan), index));
@@ -32,10 +33,10 @@ bool AppendLine(GrowArray* lines, const char* first, const char* end) {
 }
 
 // Splits the block that starts at *position into lines, replacing the contents of *lines.
-// A block ends at an empty line (CR LF CR LF; the next block starts after it) or at the NUL
-// ending the text (*position then stays at that NUL). The byte after a CR is skipped as
-// its LF; a CR that is the last byte of the text ends its line and the text. False when
-// memory runs out.
+// A line ends at a CR, whose next byte is skipped as its LF, or at a lone LF (a file edited
+// on another system). A block ends at an empty line (the next block starts after it) or at
+// the NUL ending the text (*position then stays at that NUL); a CR that is the last byte of
+// the text ends its line and the text. False when memory runs out.
 bool ReadBlock(const char** position, GrowArray* lines) {
     GrowArrayErase(lines, sizeof(LineSpan), lines->count, 0);
     const char* lineStart = *position;
@@ -45,22 +46,22 @@ bool ReadBlock(const char** position, GrowArray* lines) {
             *position = p;
             return AppendLine(lines, lineStart, p);
         }
-        if (*p != '\r') {
+        if (*p != '\r' && *p != '\n') {
             ++p;
             continue;
         }
         if (!AppendLine(lines, lineStart, p)) {
             return false;
         }
-        if (p[1] == '\0') {
+        if (*p == '\r' && p[1] == '\0') {
             *position = p + 1;
             return true;
         }
-        if (p[1] == '\n' && p[2] == '\r' && p[3] == '\n') {
-            *position = p + 4;
+        p += *p == '\r' ? 2 : 1;
+        if (*p == '\n' || (*p == '\r' && p[1] == '\n')) {
+            *position = p + (*p == '\n' ? 1 : 2);
             return true;
         }
-        p += 2;
         lineStart = p;
     }
 }
@@ -176,19 +177,35 @@ uint32_t ReadNames(const GrowArray& lines) {
     return 0;
 }
 
-// The first name equal to the saved one without regard to case, else the chooser's answer;
-// -1 when it gives none.
+// The first usable name equal to the saved one without regard to case, else the chooser's
+// answer; -1 when the file names no usable language or the chooser gives none.
 int32_t PickLanguage(const char* savedName, LanguageChooser& chooser) {
+    bool usable = false;
     for (int32_t i = 0; i < gNames.count; ++i) {
-        if (EqualIgnoringCase(LanguageNameAt(gNames, i), savedName)) {
+        const char* name = LanguageNameAt(gNames, i);
+        if (!IsUsableLanguageName(name)) {
+            continue;
+        }
+        if (EqualIgnoringCase(name, savedName)) {
             return i;
         }
+        usable = true;
     }
+    gProblem.noNames = !usable;
     int32_t index = -1;
-    if (!chooser.Choose(gNames, &index) || index < 0 || index >= gNames.count) {
+    if (!usable || !chooser.Choose(gNames, &index) || index < 0 || index >= gNames.count ||
+        !IsUsableLanguageName(LanguageNameAt(gNames, index))) {
         return -1;
     }
     return index;
+}
+
+// The text of a line with its escapes resolved, for a message.
+std::string Resolved(const LineSpan& line) {
+    char* copy = CopyResolved(line, kLineLimit);
+    const std::string text = copy != nullptr ? copy : "";
+    std::free(copy);
+    return text;
 }
 
 // Takes line language + 2 of each entry block as the text of the entry its key names.
@@ -200,6 +217,8 @@ uint32_t ReadEntries(const char* position, GrowArray* lines, TranslationKey* key
             return CatalogueError::OutOfMemory;
         }
         if (lines->count - 1 <= language) {
+            gProblem.key = Resolved(LineAt(*lines, 0));
+            gProblem.language = LanguageNameAt(gNames, language);
             return CatalogueError::TooFewLines;
         }
         const LineSpan& keyLine = LineAt(*lines, 0);
@@ -211,9 +230,11 @@ uint32_t ReadEntries(const char* position, GrowArray* lines, TranslationKey* key
             keys, count, key, static_cast<std::size_t>(keyLine.end - keyLine.first), previous + 1);
         std::free(key);
         if (match < 0) {
+            gProblem.key = Resolved(keyLine);
             return CatalogueError::UnknownKey;
         }
         if (keys[match].text != nullptr) {
+            gProblem.key = keys[match].key;
             return CatalogueError::RepeatedKey;
         }
         keys[match].text = CopyResolved(LineAt(*lines, language + 1), kLineLimit);
@@ -224,6 +245,7 @@ uint32_t ReadEntries(const char* position, GrowArray* lines, TranslationKey* key
     }
     for (int32_t i = 0; i < count; ++i) {
         if (keys[i].text == nullptr) {
+            gProblem.key = keys[i].key;
             return CatalogueError::KeyWithoutText;
         }
     }
@@ -238,6 +260,7 @@ uint32_t LoadBlocks(const char* text, TranslationKey* keys, int32_t count,
         return CatalogueError::OutOfMemory;
     }
     if (!HeaderMatches(LineAt(*lines, 0), programVersion)) {
+        gProblem.programVersion = programVersion != nullptr ? programVersion : "";
         return CatalogueError::VersionMismatch;
     }
     if (!ReadBlock(&position, lines)) {
@@ -264,8 +287,10 @@ uint32_t LoadBlocks(const char* text, TranslationKey* keys, int32_t count,
 }
 
 // The table becomes the one in use, with no texts yet.
-void BeginLoad(TranslationKey* keys, int32_t count) {
+void BeginLoad(TranslationKey* keys, int32_t count, const char* path) {
     TranslationFree();
+    gProblem = LoadProblem{};
+    gProblem.path = path;
     for (int32_t i = 0; i < count; ++i) {
         keys[i].text = nullptr;
     }
@@ -274,6 +299,7 @@ void BeginLoad(TranslationKey* keys, int32_t count) {
 
 bool FinishLoad(uint32_t code, uint32_t* error) {
     *error = code;
+    gProblem.code = code;
     if (code == 0) {
         return true;
     }
@@ -296,16 +322,17 @@ bool LoadFromText(const char* text, TranslationKey* keys, int32_t count, const c
 bool TranslationLoadText(const char* text, TranslationKey* keys, int32_t count,
                          const char* programVersion, char* languageName, LanguageChooser& chooser,
                          uint32_t* error) {
-    BeginLoad(keys, count);
+    BeginLoad(keys, count, "");
     return LoadFromText(text, keys, count, programVersion, languageName, chooser, error);
 }
 
 bool TranslationLoad(const char* path, TranslationKey* keys, int32_t count,
                      const char* programVersion, char* languageName, LanguageChooser& chooser,
                      uint32_t* error) {
-    BeginLoad(keys, count);
+    BeginLoad(keys, count, path);
     MappedFile file;
     if (!MappedFileOpen(1, &file, path)) {
+        gProblem.open = file.failure;
         return FinishLoad(CatalogueError::OpenFailed, error);
     }
     const bool loaded =
@@ -326,6 +353,10 @@ void TranslationFree() {
     }
     GrowArrayFree(&gNames);
     TranslationUseTable(nullptr, 0);
+}
+
+const LoadProblem& TranslationLoadProblem() {
+    return gProblem;
 }
 
 const GrowArray& TranslationLanguageNames() {

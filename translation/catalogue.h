@@ -31,18 +31,7 @@
 #include "base/grow_array.h"
 #include "base/translation_keys.h"
 #include "translation/language_chooser.h"
-
-// Error codes of a failed load (the thread's last error on Windows).
-namespace CatalogueError {
-constexpr uint32_t OpenFailed = 0xC0070000;      // missing, unreadable or empty file
-constexpr uint32_t VersionMismatch = 0xC0070001; // the version line or the program's differs
-constexpr uint32_t KeyWithoutText = 0xC0070002;  // some key of the table got no text
-constexpr uint32_t NoLanguage = 0xC0070003;      // the chooser chose no language
-constexpr uint32_t TooFewLines = 0xC0070004;     // an entry lacks the chosen language's line
-constexpr uint32_t UnknownKey = 0xC0070005;      // an entry's key matches no key of the table
-constexpr uint32_t RepeatedKey = 0xC0070006;     // a key occurs a second time
-constexpr uint32_t OutOfMemory = 8;              // the system's not-enough-memory code
-} // namespace CatalogueError
+#include "translation/load_problem.h"
 
 constexpr int32_t kLanguageNameSize = 32;
 
@@ -62,6 +51,10 @@ bool TranslationLoad(const char* path, TranslationKey* keys, int32_t count,
 bool TranslationLoadText(const char* text, TranslationKey* keys, int32_t count,
                          const char* programVersion, char* languageName, LanguageChooser& chooser,
                          uint32_t* error);
+
+// What the last failed load found (code 0 after a successful one), for the message that
+// explains it.
+const LoadProblem& TranslationLoadProblem();
 
 // Frees every loaded text and language name and stops using the table. Harmless when
 // nothing is loaded.

@@ -62,7 +62,7 @@ void WriteItem(TemplateWriter* out, uint32_t style, int16_t x, int16_t y, int16_
 }
 
 // Pop-up with caption, system menu and modal frame, centred, in the fixed system font; an
-// "OK" default button and a sorted drop-down combo box of the names.
+// "OK" default button and a sorted drop-down list of the names.
 void WriteLanguageTemplate(TemplateWriter* out) {
     out->Word(1);      // version
     out->Word(0xFFFF); // extended template
@@ -83,7 +83,8 @@ void WriteLanguageTemplate(TemplateWriter* out) {
     out->Byte(1); // character set
     out->Text("MS Shell Dlg");
     WriteItem(out, 0x50010001, 34, 32, 50, 14, IDOK, kButtonClass, "OK");
-    WriteItem(out, 0x50210102, 7, 7, 109, 65, kLanguageListId, kComboBoxClass, "");
+    // A drop-down list, not a drop-down: only the file's own names can be chosen.
+    WriteItem(out, 0x50210103, 7, 7, 109, 65, kLanguageListId, kComboBoxClass, "");
 }
 
 } // namespace
@@ -106,6 +107,9 @@ bool LanguageDialog::OnInitDialog(const WindowMessage&, LRESULT*) {
     HWND list = GetDlgItem(window_, kLanguageListId);
     for (int32_t i = 0; i < names_.count; ++i) {
         const char* name = LanguageNameAt(names_, i);
+        if (!IsUsableLanguageName(name)) {
+            continue;
+        }
         LRESULT item = SendMessageA(list, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(name));
         if (item >= 0) {
             SendMessageA(list, CB_SETITEMDATA, static_cast<WPARAM>(item), i);

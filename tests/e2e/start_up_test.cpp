@@ -1,5 +1,7 @@
 // Starting and ending the program: the language question at the first start, the splash,
 // the default and the saved options, and the settings left behind.
+#include <algorithm>
+
 #include "app/resource.h"
 #include "tests/e2e/abacon_test.h"
 #include "tools/drive/remote_window.h"
@@ -8,7 +10,15 @@
 
 namespace {
 
-using StartUp = AbaconTest;
+class StartUp : public AbaconTest {
+  protected:
+    // Starts in English; the splash as soon as it shows, or null.
+    HWND StartToSplash() {
+        WriteSettingString("Language", "English");
+        StartProgram();
+        return WaitForWindow(program_.Id(), kStartTimeoutMs, IsAboutDialog);
+    }
+};
 
 // The options left in the settings, both as REG_DWORD.
 void ExpectSavedOptions(DWORD doubles, DWORD radians) {
@@ -117,21 +127,48 @@ TEST_F(StartUp, SavedLanguageOfAnotherTypeIsAskedForAgain) {
 }
 
 TEST_F(StartUp, QuitWhileTheSplashIsShownEndsTheProgram) {
-    WriteSettingString("Language", "English");
-    StartProgram();
-    HWND splash = WaitForWindow(program_.Id(), kStartTimeoutMs, IsAboutDialog);
+    HWND splash = StartToSplash();
     ASSERT_NE(splash, nullptr);
     HWND main = GetWindow(splash, GW_OWNER);
     ASSERT_TRUE(IsMainDialog(main));
     EXPECT_EQ(EndAndWait(main, IDC_QUIT), 0);
 }
 
-// A language file that cannot be loaded: only the error box, with the catalogue's code.
+TEST_F(StartUp, KeysTypedDuringTheSplashReachTheInput) {
+    HWND splash = StartToSplash();
+    ASSERT_NE(splash, nullptr);
+    HWND main = GetWindow(splash, GW_OWNER);
+    // Keys go where the focus is, as the keyboard delivers them.
+    HWND focus = FocusOf(main);
+    EXPECT_EQ(focus, GetDlgItem(main, IDC_INPUT));
+    for (char c : std::string("6*7")) {
+        PostChar(focus, c);
+    }
+    PostKey(focus, VK_RETURN);
+    EXPECT_TRUE(IsWindow(splash));
+    EXPECT_TRUE(WaitUntil(kStepTimeoutMs,
+                          [&] { return TextOf(GetDlgItem(main, IDC_HISTORY)) == "6*7=42\r\n"; }));
+    EXPECT_EQ(EndAndWait(main, IDC_QUIT), 0);
+}
+
+TEST_F(StartUp, LanguageFileWithLineFeedsOnlyStartsNormally) {
+    std::string bytes = shipped_.Bytes();
+    bytes.erase(std::remove(bytes.begin(), bytes.end(), '\r'), bytes.end());
+    UseLanguageFile(bytes);
+    HWND main = StartIn("Deutsch");
+    ASSERT_NE(main, nullptr);
+    EXPECT_EQ(TextOf(GetDlgItem(main, IDC_QUIT)), Text("MAIN Quit", "Deutsch"));
+    EXPECT_EQ(EndAndWait(main, IDC_QUIT), 0);
+}
+
+// A language file that cannot be loaded: only the error box, with the catalogue's code and
+// what is wrong with the file.
 struct UnusableFile {
     const char* name;
-    const char* code;
     bool present;
     std::string (*bytes)(const LanguageFile& shipped);
+    const char* code;
+    const char* problem; // after "The language file <path> ", or the whole text when missing
 };
 
 std::string NoBytes(const LanguageFile&) {
@@ -144,28 +181,60 @@ std::string AnotherVersion(const LanguageFile& shipped) {
     return file.Bytes();
 }
 
+std::string WithoutQuit(const LanguageFile& shipped) {
+    LanguageFile file = shipped;
+    for (size_t i = 0; i < file.entries.size(); ++i) {
+        if (file.entries[i][0] == "MAIN Quit") {
+            file.entries.erase(file.entries.begin() + static_cast<long>(i));
+        }
+    }
+    return file.Bytes();
+}
+
+std::string OnlyAnEmptyName(const LanguageFile& shipped) {
+    LanguageFile file = shipped;
+    file.names = {""};
+    return file.Bytes();
+}
+
 const UnusableFile kUnusableFiles[] = {
-    {"Missing", "(0xC0070000)", false, NoBytes},
-    {"Empty", "(0xC0070000)", true, NoBytes},
-    {"AnotherVersion", "(0xC0070001)", true, AnotherVersion},
+    {"Missing", false, NoBytes, "0xC0070000", nullptr},
+    {"Empty", true, NoBytes, "0xC0070000",
+     "is empty: replace it with the one that came with the program."},
+    {"AnotherVersion", true, AnotherVersion, "0xC0070001",
+     "belongs to another version of the program: use the one that came with version "
+     "1.0.0.0021."},
+    {"MissingKey", true, WithoutQuit, "0xC0070002",
+     "has no text for the key \"MAIN Quit\": add its block, or use the file that came with the "
+     "program."},
+    {"OnlyAnEmptyName", true, OnlyAnEmptyName, "0xC0070003",
+     "names no language: write one name a line in its second block."},
 };
 
 class UnusableLanguageFile : public AbaconTest,
                              public ::testing::WithParamInterface<UnusableFile> {};
 
 TEST_P(UnusableLanguageFile, ShowsOnlyTheErrorBoxAndEndsWithExitCodeZero) {
-    if (GetParam().present) {
-        UseLanguageFile(GetParam().bytes(shipped_));
+    const UnusableFile& file = GetParam();
+    if (file.present) {
+        UseLanguageFile(file.bytes(shipped_));
     } else {
         RemoveLanguageFile();
     }
     StartProgram();
     HWND box = WaitForFirstWindow();
+    if (IsLanguageDialog(box)) { // the entries are read after the language is chosen
+        AnswerLanguageDialog(box, "");
+        box = WaitForFirstWindow();
+    }
     ASSERT_TRUE(IsErrorBox(box));
     EXPECT_EQ(TextOf(box), "Abacon");
-    const std::string message = StaticTextsOf(box);
-    EXPECT_NE(message.find("Cannot initialize translation module."), std::string::npos) << message;
-    EXPECT_NE(message.find(GetParam().code), std::string::npos) << message;
+    const std::string problem =
+        file.problem != nullptr ? "The language file " + directory_ + "\\Abacon.t9n " + file.problem
+                                : "The language file Abacon.t9n is missing from the folder " +
+                                      directory_ + "\\: put it there, beside the program.";
+    EXPECT_EQ(StaticTextsOf(box), std::string("Cannot initialize translation module.\n(") +
+                                      file.code + "): " + problem);
     Sleep(500);
     EXPECT_EQ(VisibleWindowsOf(program_.Id()).size(), 1u);
 

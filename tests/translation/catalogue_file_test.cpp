@@ -35,11 +35,14 @@ TEST_F(CatalogueFileTest, MissingFileFailsToOpen) {
     EXPECT_EQ(LoadFile(dir_.Path("Abacon.t9n")), CatalogueError::OpenFailed);
     EXPECT_EQ(TranslationCountInUse(), 0);
     EXPECT_EQ(chooser_.calls, 0);
+    EXPECT_EQ(TranslationLoadProblem().open, OpenFailure::Missing);
+    EXPECT_EQ(TranslationLoadProblem().path, dir_.Path("Abacon.t9n"));
 }
 
 TEST_F(CatalogueFileTest, EmptyFileFailsToOpen) {
     EXPECT_EQ(LoadFile(dir_.Write("Abacon.t9n", "")), CatalogueError::OpenFailed);
     EXPECT_EQ(TranslationCountInUse(), 0);
+    EXPECT_EQ(TranslationLoadProblem().open, OpenFailure::Empty);
 }
 
 TEST_F(CatalogueFileTest, ReadsTheFile) {

@@ -346,20 +346,39 @@ TEST_F(CatalogueTest, NameWithEscapeAtByte32PairsWithTheNextByte) {
               (std::vector<std::string>{std::string(31, 'n') + "\t"}));
 }
 
-TEST_F(CatalogueTest, LineFeedOnlyFileDoesNotLoad) {
+TEST_F(CatalogueTest, LineFeedOnlyFileLoadsLikeCrLf) {
     std::string file = TwoLanguageFile();
     for (std::size_t at = file.find("\r\n"); at != std::string::npos; at = file.find("\r\n")) {
         file.erase(at, 1);
     }
-    // All one line: the header's version parses, but there is no language block.
-    EXPECT_EQ(Load(file), CatalogueError::KeyWithoutText);
-    EXPECT_EQ(chooser_.offered, (std::vector<std::string>{""}));
-    ExpectEmpty();
+    ASSERT_EQ(Load(file, "Deutsch"), 0u);
+    EXPECT_EQ(NamesOf(TranslationLanguageNames()),
+              (std::vector<std::string>{"English", "Deutsch"}));
+    EXPECT_EQ(Text(1), "Gleitkomma");
+    EXPECT_EQ(Text(2), "Beenden");
+}
+
+TEST_F(CatalogueTest, FileWithoutAUsableNameFailsWithoutAsking) {
+    for (const char* names : {"", "  ", "\r\n\t"}) {
+        chooser_ = ScriptedChooser(0);
+        EXPECT_EQ(Load("1.0.0.21\r\n\r\n" + std::string(names), ""), CatalogueError::NoLanguage);
+        EXPECT_EQ(chooser_.calls, 0);
+        EXPECT_TRUE(TranslationLoadProblem().noNames);
+    }
+    // An unusable name keeps its place, and is never chosen.
+    const std::string file = CrLf({"1.0.0.21", "", " ", "Deutsch", "", "MAIN Insert", "-", "E", "",
+                                   "MAIN Floating", "-", "G", "", "MAIN Quit", "-", "B"});
+    chooser_ = ScriptedChooser(0);
+    EXPECT_EQ(Load(file, ""), CatalogueError::NoLanguage);
+    EXPECT_FALSE(TranslationLoadProblem().noNames);
+    chooser_ = ScriptedChooser(1);
+    ASSERT_EQ(Load(file, ""), 0u);
+    EXPECT_EQ(Text(0), "E");
 }
 
 TEST_F(CatalogueTest, EmptyTextAndHeaderOnly) {
     EXPECT_EQ(Load(""), CatalogueError::VersionMismatch);
-    EXPECT_EQ(Load("1.0.0.21"), CatalogueError::KeyWithoutText);
+    EXPECT_EQ(Load("1.0.0.21"), CatalogueError::NoLanguage);
     EXPECT_EQ(Load("1.0.0.21\r\n\r\nEnglish"), CatalogueError::KeyWithoutText);
     ExpectEmpty();
 }

@@ -105,7 +105,8 @@ class LanguageDialogTest : public ::testing::Test {
 };
 
 TEST_F(LanguageDialogTest, EnglishPreselectedInSortedListAndOkGivesFileIndex) {
-    Names names({"Nederlands", "English", "Deutsch"});
+    // A name of blanks only is not listed, but keeps the file index of the next.
+    Names names({"Nederlands", " ", "English", "Deutsch"});
     Shown shown;
     bool stillOpenAfterCancel = false;
     int32_t index = -1;
@@ -124,9 +125,9 @@ TEST_F(LanguageDialogTest, EnglishPreselectedInSortedListAndOkGivesFileIndex) {
     });
     EXPECT_TRUE(chosen);
     EXPECT_TRUE(stillOpenAfterCancel);
-    EXPECT_EQ(index, 1);
+    EXPECT_EQ(index, 2);
     EXPECT_EQ(shown.items, (std::vector<std::string>{"Deutsch", "English", "Nederlands"}));
-    EXPECT_EQ(shown.data, (std::vector<LRESULT>{2, 1, 0}));
+    EXPECT_EQ(shown.data, (std::vector<LRESULT>{3, 2, 0}));
     EXPECT_EQ(shown.selected, "English");
     EXPECT_TRUE(shown.focusOnOk);
     EXPECT_EQ(shown.caption, "");
@@ -223,8 +224,9 @@ TEST_F(LanguageDialogTest, TemplateSizesAndStyles) {
     EXPECT_EQ(dialogStyle & framed, framed);
     EXPECT_EQ(okText, "OK");
     EXPECT_EQ(okStyle & (WS_TABSTOP | BS_DEFPUSHBUTTON), WS_TABSTOP | BS_DEFPUSHBUTTON);
-    // The combo box hands its scroll bar to the list it drops down.
-    const LONG list = WS_TABSTOP | CBS_SORT | CBS_DROPDOWN;
+    // The combo box hands its scroll bar to the list it drops down; only its own names can
+    // be chosen.
+    const LONG list = WS_TABSTOP | CBS_SORT | CBS_DROPDOWNLIST;
     EXPECT_EQ(listStyle & (list | CBS_DROPDOWNLIST), list);
 }
 

@@ -1,0 +1,91 @@
+// A long expression pasted into the input box is taken whole and calculated whole, and the
+// window answers within seconds (the times are printed: a benchmark figure, not a limit).
+#include <cstdio>
+#include <cstring>
+
+#include "app/resource.h"
+#include "tests/e2e/abacon_test.h"
+#include "tools/drive/remote_window.h"
+
+namespace {
+
+constexpr DWORD kLongStepMs = 180000;
+
+bool PutOnClipboard(const std::string& text) {
+    HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE, text.size() + 1);
+    if (block == nullptr) {
+        return false;
+    }
+    std::memcpy(GlobalLock(block), text.c_str(), text.size() + 1);
+    GlobalUnlock(block);
+    if (!OpenClipboard(nullptr)) {
+        GlobalFree(block);
+        return false;
+    }
+    EmptyClipboard();
+    const bool put = SetClipboardData(CF_TEXT, block) != nullptr;
+    CloseClipboard();
+    if (!put) {
+        GlobalFree(block);
+    }
+    return put;
+}
+
+// True once the program answers and has drawn the window: nothing of it waits to be painted.
+bool Drawn(HWND main) {
+    DWORD_PTR ignored = 0;
+    if (!SendMessageTimeoutA(main, WM_NULL, 0, 0, SMTO_NORMAL, kLongStepMs, &ignored)) {
+        return false;
+    }
+    for (HWND window : {main, GetDlgItem(main, IDC_INPUT), GetDlgItem(main, IDC_HISTORY)}) {
+        if (GetUpdateRect(window, nullptr, FALSE)) {
+            return false;
+        }
+    }
+    return true;
+}
+
+using LongExpression = AbaconTest;
+
+TEST_F(LongExpression, HundredKilobytePasteIsCalculatedWhole) {
+    std::string expression = "1";
+    while (expression.size() < 100000) {
+        expression += "+1";
+    }
+    const std::string sum = std::to_string(expression.size() / 2 + 1);
+    ASSERT_TRUE(PutOnClipboard(expression));
+    WriteSettingString("Language", "English");
+    StartProgram();
+    HWND main = WaitForMainWindow();
+    ASSERT_NE(main, nullptr);
+    HWND input = GetDlgItem(main, IDC_INPUT);
+
+    const DWORD start = GetTickCount();
+    PostChar(input, 0x16); // Ctrl+V
+    EXPECT_TRUE(WaitUntil(kLongStepMs, [&] {
+        input = GetDlgItem(main, IDC_INPUT); // a box that no longer wraps, for so long a line
+        return SendTimed(input, WM_GETTEXTLENGTH, 0, 0) ==
+                   static_cast<LRESULT>(expression.size()) &&
+               Drawn(main);
+    }));
+    const DWORD pasted = GetTickCount();
+
+    Click(GetDlgItem(main, IDOK));
+    const std::string line = expression + "=" + sum + "\r\n";
+    std::string shown;
+    EXPECT_TRUE(WaitUntil(kLongStepMs, [&] {
+        shown = TextOf(GetDlgItem(main, IDC_HISTORY));
+        return shown.size() >= line.size();
+    }));
+    EXPECT_TRUE(WaitUntil(kLongStepMs, [&] { return Drawn(main); }));
+    const DWORD calculated = GetTickCount();
+    EXPECT_TRUE(shown == line) << shown.size() << " characters, ending "
+                               << shown.substr(shown.size() > 40 ? shown.size() - 40 : 0);
+    EXPECT_EQ(TextOf(GetDlgItem(main, IDC_INPUT)), "");
+    std::printf("[ TIME     ] paste of %u characters: %.1f s, calculation: %.1f s\n",
+                static_cast<unsigned>(expression.size()), (pasted - start) / 1000.0,
+                (calculated - pasted) / 1000.0);
+    EXPECT_EQ(EndAndWait(main, IDC_QUIT), 0);
+}
+
+} // namespace
