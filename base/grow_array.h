@@ -11,7 +11,7 @@ using GrowRelease = void (*)(void* block);
 struct GrowArray {
     int32_t count;
     int32_t capacity;
-    int32_t step;
+    int32_t step; // the least a full array grows by; it grows by half its capacity when more
     GrowReallocate reallocate;
     GrowRelease release;
     void* data;
@@ -20,8 +20,9 @@ struct GrowArray {
 // Empty array; a step of 0 is taken as 1.
 void GrowArrayInit(GrowArray* array, int32_t step, GrowReallocate reallocate, GrowRelease release);
 
-// Inserts a copy of *element at index (0 <= index <= count). The element may lie inside the
-// array's own buffer. Returns false, with the array unchanged, when memory runs out.
+// Inserts a copy of *element at index (0 <= index <= count), growing a full array by half its
+// capacity or by the step, whichever is more. The element may lie inside the array's own
+// buffer. Returns false, with the array unchanged, when memory runs out.
 bool GrowArrayInsert(const void* element, GrowArray* array, std::size_t size, int32_t index);
 
 // Removes n elements starting at index; the buffer never shrinks.
