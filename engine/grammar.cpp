@@ -29,8 +29,7 @@ auto Display(char letter, DisplayMode mode) {
     return ActionParser(CharMatch(letter), static_cast<int32_t>(mode), DisplayAction);
 }
 
-} // namespace
-
+// The rules refer to one another by address, so they are assigned in place.
 void GrammarBuild(Grammar* g) {
     g->Constant = Choice(ActionParser(TextMatch("pi"), ConstantIndex::Pi, ConstantAction),
                          ActionParser(TextMatch("e"), ConstantIndex::E, ConstantAction),
@@ -97,4 +96,17 @@ void GrammarBuild(Grammar* g) {
                                                        Display('c', DisplayMode::Character)));
     g->Statement =
         Sequence(RuleRef(g->Expression), Optional(RuleRef(g->DisplaySuffix)), CharMatch('='));
+}
+
+// Owns the one grammar, whose rules are assigned as it is constructed.
+struct BuiltGrammar {
+    BuiltGrammar() { GrammarBuild(&rules); }
+    Grammar rules;
+};
+
+} // namespace
+
+const Grammar& SharedGrammar() {
+    static const BuiltGrammar grammar;
+    return grammar.rules;
 }

@@ -21,13 +21,11 @@ std::string WithoutSpaces(const char* text) {
 
 bool ParseExpression(const char* text, EvalFlags flags, TokenProgram* program,
                      std::string* failure) {
-    Grammar grammar;
-    GrammarBuild(&grammar);
     const std::string stripped = WithoutSpaces(text);
     const char* mark = nullptr;
     ParseState state;
     ParseStateInit(&state, flags, stripped.c_str(), &mark);
-    const bool parsed = grammar.Statement.parse(&state);
+    const bool parsed = SharedGrammar().Statement.parse(&state);
     if (parsed && !state.outOfMemory) {
         *program = state.program;
         return true;
