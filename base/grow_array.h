@@ -4,6 +4,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <cstring>
 
 using GrowReallocate = void* (*)(void* block, std::size_t bytes);
 using GrowRelease = void (*)(void* block);
@@ -42,4 +43,15 @@ void GrowArrayFree(GrowArray* array);
 // The address of element index, for reading and writing in place.
 inline void* GrowArrayAt(const GrowArray* array, std::size_t size, int32_t index) {
     return static_cast<unsigned char*>(array->data) + size * static_cast<std::size_t>(index);
+}
+
+// GrowArrayInsert at count. Inline, with the copy in place while there is room: the parser
+// and the evaluator append at every step.
+inline bool GrowArrayAppend(const void* element, GrowArray* array, std::size_t size) {
+    if (array->count == array->capacity) {
+        return GrowArrayInsert(element, array, size, array->count);
+    }
+    std::memcpy(GrowArrayAt(array, size, array->count), element, size);
+    array->count += 1;
+    return true;
 }
