@@ -10,14 +10,16 @@
 namespace {
 
 // The grammar skips no white space: spaces are dropped beforehand, anywhere in the text.
-// out has room for the whole text.
-void CopyWithoutSpaces(const char* text, char* out) {
+// out has room for the whole text. Returns the length of the copy.
+std::size_t CopyWithoutSpaces(const char* text, char* out) {
+    char* const begin = out;
     for (; *text != '\0'; ++text) {
         if (*text != ' ') {
             *out++ = *text;
         }
     }
     *out = '\0';
+    return static_cast<std::size_t>(out - begin);
 }
 
 } // namespace
@@ -29,10 +31,11 @@ bool ParseExpression(const char* text, EvalFlags flags, TokenProgram* program,
     const std::size_t size = std::strlen(text) + 1;
     const std::unique_ptr<char[]> heap(size > sizeof local ? new char[size] : nullptr);
     char* const stripped = heap ? heap.get() : local;
-    CopyWithoutSpaces(text, stripped);
+    const std::size_t length = CopyWithoutSpaces(text, stripped);
     const char* mark = nullptr;
     ParseState state;
     ParseStateInit(&state, flags, stripped, &mark);
+    TokenProgramReserve(&state.program, length);
     const bool parsed = SharedGrammar().Statement.parse(&state);
     if (parsed && !state.outOfMemory) {
         *program = state.program;
