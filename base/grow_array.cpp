@@ -18,6 +18,16 @@ std::size_t BytesFor(int32_t n, std::size_t size) {
     return count * size;
 }
 
+// Half the capacity again, and at least the step: n appends then copy O(n) elements in all,
+// whichever way the allocator moves growing blocks. 0 when the capacity cannot grow.
+int32_t GrownCapacity(int32_t capacity, int32_t step) {
+    const int32_t increment = capacity / 2 > step ? capacity / 2 : step;
+    if (capacity >= INT32_MAX) {
+        return 0;
+    }
+    return capacity > INT32_MAX - increment ? INT32_MAX : capacity + increment;
+}
+
 } // namespace
 
 void GrowArrayInit(GrowArray* array, int32_t step, GrowReallocate reallocate, GrowRelease release) {
@@ -37,10 +47,7 @@ bool GrowArrayInsert(const void* element, GrowArray* array, std::size_t size, in
     alignas(std::max_align_t) unsigned char local[64];
     void* aside = nullptr;
     if (array->count >= array->capacity) {
-        if (array->capacity > INT32_MAX - array->step) {
-            return false;
-        }
-        const int32_t capacity = array->capacity + array->step;
+        const int32_t capacity = GrownCapacity(array->capacity, array->step);
         const std::size_t bytes = BytesFor(capacity, size);
         if (bytes == 0) {
             return false;

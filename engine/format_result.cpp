@@ -38,13 +38,16 @@ std::string BinaryText(uint32_t bits) {
 }
 
 // Control characters that have an escape in a character literal are written as it, so a
-// result stays on one history line and can be typed back.
+// result stays on one history line and can be typed back; so is the backslash, which a
+// literal can only hold escaped.
 std::string CharacterText(uint32_t bits) {
     static const char kEscapes[] = "abtnvfr"; // codes 7..13
     const unsigned char byte = static_cast<unsigned char>(bits & 0xFFu);
     std::string text = "'";
     if (byte == 0) {
         text += "\\0";
+    } else if (byte == '\\') {
+        text += "\\\\";
     } else if (byte >= 7 && byte <= 13) {
         text += '\\';
         text += kEscapes[byte - 7];

@@ -14,9 +14,13 @@ auto ImplicitConstant(const Rule& constant) {
         ActionParser(RuleRef(constant), static_cast<int32_t>(Opcode::Multiply), OpcodeAction));
 }
 
+auto NamedConstant(const char* name, int32_t index) {
+    return Branch(name[0], ActionParser(TextMatch(name), index, ConstantAction));
+}
+
 auto Call(const char* name, Opcode opcode, const Rule& group) {
-    return ActionParser(Sequence(TextMatch(name), RuleRef(group)), static_cast<int32_t>(opcode),
-                        OpcodeAction);
+    return Branch(name[0], ActionParser(Sequence(TextMatch(name), RuleRef(group)),
+                                        static_cast<int32_t>(opcode), OpcodeAction));
 }
 
 // The operator character, then the right operand, then the operator's opcode.
@@ -29,12 +33,11 @@ auto Display(char letter, DisplayMode mode) {
     return ActionParser(CharMatch(letter), static_cast<int32_t>(mode), DisplayAction);
 }
 
-} // namespace
-
+// The rules refer to one another by address, so they are assigned in place.
 void GrammarBuild(Grammar* g) {
-    g->Constant = Choice(ActionParser(TextMatch("pi"), ConstantIndex::Pi, ConstantAction),
-                         ActionParser(TextMatch("e"), ConstantIndex::E, ConstantAction),
-                         ActionParser(TextMatch("i"), ConstantIndex::I, ConstantAction));
+    g->Constant =
+        FirstCharChoice(NamedConstant("pi", ConstantIndex::Pi),
+                        NamedConstant("e", ConstantIndex::E), NamedConstant("i", ConstantIndex::I));
     g->CharLiteral = ActionParser(
         Sequence(CharMatch('\''), OptionalCharMatch('\\'), RangeMatch(1, 127), CharMatch('\'')),
         Radix::Character, IntegerLiteralAction);
@@ -71,14 +74,14 @@ void GrammarBuild(Grammar* g) {
                         RuleRef(g->DecLiteral), RuleRef(g->Constant), RuleRef(g->CharLiteral));
     g->Group = Sequence(CharMatch('('), RuleRef(g->Expression), CharMatch(')'));
     g->FunctionCall =
-        Choice(Call("sin", Opcode::Sin, g->Group), Call("asin", Opcode::Asin, g->Group),
-               Call("cos", Opcode::Cos, g->Group), Call("acos", Opcode::Acos, g->Group),
-               Call("tan", Opcode::Tan, g->Group), Call("atan", Opcode::Atan, g->Group),
-               Call("rad", Opcode::Rad, g->Group), Call("deg", Opcode::Deg, g->Group),
-               Call("log10", Opcode::Log10, g->Group), Call("log2", Opcode::Log2, g->Group),
-               Call("ln", Opcode::Ln, g->Group), Call("sqrt", Opcode::Sqrt, g->Group),
-               Call("re", Opcode::Re, g->Group), Call("im", Opcode::Im, g->Group),
-               Call("abs", Opcode::Abs, g->Group));
+        FirstCharChoice(Call("sin", Opcode::Sin, g->Group), Call("asin", Opcode::Asin, g->Group),
+                        Call("cos", Opcode::Cos, g->Group), Call("acos", Opcode::Acos, g->Group),
+                        Call("tan", Opcode::Tan, g->Group), Call("atan", Opcode::Atan, g->Group),
+                        Call("rad", Opcode::Rad, g->Group), Call("deg", Opcode::Deg, g->Group),
+                        Call("log10", Opcode::Log10, g->Group),
+                        Call("log2", Opcode::Log2, g->Group), Call("ln", Opcode::Ln, g->Group),
+                        Call("sqrt", Opcode::Sqrt, g->Group), Call("re", Opcode::Re, g->Group),
+                        Call("im", Opcode::Im, g->Group), Call("abs", Opcode::Abs, g->Group));
     g->Factor = NestingLimit(Choice(RuleRef(g->FunctionCall), RuleRef(g->Literal),
                                     RuleRef(g->Group), Operation('+', g->Factor, Opcode::Plus),
                                     Operation('-', g->Factor, Opcode::Negate)),
@@ -97,4 +100,17 @@ void GrammarBuild(Grammar* g) {
                                                        Display('c', DisplayMode::Character)));
     g->Statement =
         Sequence(RuleRef(g->Expression), Optional(RuleRef(g->DisplaySuffix)), CharMatch('='));
+}
+
+// Owns the one grammar, whose rules are assigned as it is constructed.
+struct BuiltGrammar {
+    BuiltGrammar() { GrammarBuild(&rules); }
+    Grammar rules;
+};
+
+} // namespace
+
+const Grammar& SharedGrammar() {
+    static const BuiltGrammar grammar;
+    return grammar.rules;
 }

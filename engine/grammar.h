@@ -34,5 +34,6 @@ struct Grammar {
     Rule Statement;
 };
 
-// Assigns all twenty rules; Statement is the start rule.
-void GrammarBuild(Grammar* grammar);
+// The grammar with all twenty rules assigned; Statement is the start rule. Built on first
+// use, from whichever thread comes first, and only read after that, by every parse.
+const Grammar& SharedGrammar();

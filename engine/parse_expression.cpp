@@ -1,5 +1,8 @@
 #include "engine/parse_expression.h"
 
+#include <cstring>
+#include <memory>
+
 #include "engine/grammar.h"
 #include "engine/parse_state.h"
 #include "engine/refusal.h"
@@ -7,27 +10,33 @@
 namespace {
 
 // The grammar skips no white space: spaces are dropped beforehand, anywhere in the text.
-std::string WithoutSpaces(const char* text) {
-    std::string stripped;
-    for (const char* p = text; *p != '\0'; ++p) {
-        if (*p != ' ') {
-            stripped += *p;
+// out has room for the whole text. Returns the length of the copy.
+std::size_t CopyWithoutSpaces(const char* text, char* out) {
+    char* const begin = out;
+    for (; *text != '\0'; ++text) {
+        if (*text != ' ') {
+            *out++ = *text;
         }
     }
-    return stripped;
+    *out = '\0';
+    return static_cast<std::size_t>(out - begin);
 }
 
 } // namespace
 
 bool ParseExpression(const char* text, EvalFlags flags, TokenProgram* program,
                      std::string* failure) {
-    Grammar grammar;
-    GrammarBuild(&grammar);
-    const std::string stripped = WithoutSpaces(text);
+    // A typical expression fits the local buffer; only a longer one takes one from the heap.
+    char local[256];
+    const std::size_t size = std::strlen(text) + 1;
+    const std::unique_ptr<char[]> heap(size > sizeof local ? new char[size] : nullptr);
+    char* const stripped = heap ? heap.get() : local;
+    const std::size_t length = CopyWithoutSpaces(text, stripped);
     const char* mark = nullptr;
     ParseState state;
-    ParseStateInit(&state, flags, stripped.c_str(), &mark);
-    const bool parsed = grammar.Statement.parse(&state);
+    ParseStateInit(&state, flags, stripped, &mark);
+    TokenProgramReserve(&state.program, length);
+    const bool parsed = SharedGrammar().Statement.parse(&state);
     if (parsed && !state.outOfMemory) {
         *program = state.program;
         return true;
@@ -37,7 +46,7 @@ bool ParseExpression(const char* text, EvalFlags flags, TokenProgram* program,
     if (state.outOfMemory) {
         *failure = RefusalText(Refusal::OutOfMemory);
     } else {
-        failure->assign(stripped.c_str(), static_cast<std::size_t>(mark - stripped.c_str()));
+        failure->assign(stripped, static_cast<std::size_t>(mark - stripped));
         *failure += RefusalText(Refusal::ParsingFailed);
     }
     return false;

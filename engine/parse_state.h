@@ -30,6 +30,17 @@ struct ParserSnapshot {
     EvalFlags flags;
 };
 
-ParserSnapshot TakeSnapshot(const ParseState& state);
+// Every sequence, text match and action takes one, so both are inline and copy no element.
+inline ParserSnapshot TakeSnapshot(const ParseState& state) {
+    return {state.cur, state.program.literals.count, state.program.ops.count, state.program.display,
+            state.flags};
+}
+
 // Truncates the queues back to the snapshot's lengths; the progress mark is left alone.
-void RestoreSnapshot(ParseState* state, const ParserSnapshot& snapshot);
+inline void RestoreSnapshot(ParseState* state, const ParserSnapshot& snapshot) {
+    state->cur = snapshot.cur;
+    state->program.literals.count = snapshot.literalCount;
+    state->program.ops.count = snapshot.opCount;
+    state->program.display = snapshot.display;
+    state->flags = snapshot.flags;
+}

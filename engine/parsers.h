@@ -4,6 +4,8 @@
 // Every parser that fails leaves the state as it found it (the progress mark aside).
 #pragma once
 
+#include <array>
+#include <cstddef>
 #include <cstdint>
 #include <memory>
 #include <tuple>
@@ -153,6 +155,41 @@ template <class A, class B> Alternative<A, B> Choice(A a, B b) {
 template <class A, class B, class C, class... Rest> auto Choice(A a, B b, C c, Rest... rest) {
     return Choice(std::move(a), Choice(std::move(b), std::move(c), std::move(rest)...));
 }
+
+// A part of a FirstCharChoice, which can match only where the input begins with first.
+template <class Part> struct FirstCharBranch {
+    char first;
+    Part part;
+};
+
+template <class Part> FirstCharBranch<Part> Branch(char first, Part part) {
+    return {first, std::move(part)};
+}
+
+// Ordered choice over branches of one kind. Only the branches whose first character is the
+// one at cur are tried, in their order; any other would fail there without running an
+// action, so the result and the progress mark are those of trying every branch in turn.
+template <class Part, std::size_t N> class FirstCharChoice {
+  public:
+    template <class... More>
+    explicit FirstCharChoice(FirstCharBranch<Part> branch, More... more)
+        : branches_{std::move(branch), std::move(more)...} {}
+    bool parse(ParseState* state) const {
+        const char c = *state->cur;
+        for (const FirstCharBranch<Part>& branch : branches_) {
+            if (branch.first == c && branch.part.parse(state)) {
+                return true;
+            }
+        }
+        return false;
+    }
+
+  private:
+    std::array<FirstCharBranch<Part>, N> branches_;
+};
+
+template <class Part, class... More>
+FirstCharChoice(FirstCharBranch<Part>, More...) -> FirstCharChoice<Part, 1 + sizeof...(More)>;
 
 template <class Part> class Optional {
   public:

@@ -1,10 +1,21 @@
 #include "engine/token_program.h"
 
+#include <algorithm>
 #include <cstdlib>
 
+namespace {
+
+// The first allocation of a queue or a stack has room for a typical expression's entries.
+constexpr int32_t kStep = 16;
+
+// Beyond this many characters a text's program is left to grow.
+constexpr std::size_t kMaxReserve = 1 << 26;
+
+} // namespace
+
 void TokenProgramInit(TokenProgram* program) {
-    GrowArrayInit(&program->literals, 1, std::realloc, std::free);
-    GrowArrayInit(&program->ops, 1, std::realloc, std::free);
+    GrowArrayInit(&program->literals, kStep, std::realloc, std::free);
+    GrowArrayInit(&program->ops, kStep, std::realloc, std::free);
     program->display = DisplayMode::Decimal;
 }
 
@@ -13,40 +24,17 @@ void TokenProgramFree(TokenProgram* program) {
     GrowArrayFree(&program->ops);
 }
 
-bool AppendLiteral(TokenProgram* program, const Value& value) {
-    if (!GrowArrayInsert(&value, &program->literals, sizeof(Value), program->literals.count)) {
-        return false;
-    }
-    if (AppendOpcode(program, Opcode::PushLiteral)) {
-        return true;
-    }
-    GrowArrayErase(&program->literals, sizeof(Value), 1, program->literals.count - 1);
-    return false;
-}
-
-bool AppendOpcode(TokenProgram* program, Opcode op) {
-    const int32_t code = static_cast<int32_t>(op);
-    return GrowArrayInsert(&code, &program->ops, sizeof code, program->ops.count);
+void TokenProgramReserve(TokenProgram* program, std::size_t length) {
+    // A full array grows by at least its step, so an empty one's first allocation is the step.
+    const int32_t ops = static_cast<int32_t>(std::min<std::size_t>(length, kMaxReserve) + 1);
+    program->ops.step = std::max(program->ops.step, ops);
+    program->literals.step = std::max(program->literals.step, ops / 2 + 1);
 }
 
 void ValueStackInit(ValueStack* stack) {
-    GrowArrayInit(&stack->values, 1, std::realloc, std::free);
+    GrowArrayInit(&stack->values, kStep, std::realloc, std::free);
 }
 
 void ValueStackFree(ValueStack* stack) {
     GrowArrayFree(&stack->values);
-}
-
-bool ValueStackPush(ValueStack* stack, const Value& value) {
-    return GrowArrayInsert(&value, &stack->values, sizeof(Value), stack->values.count);
-}
-
-bool ValueStackPop(ValueStack* stack, Value* value) {
-    if (stack->values.count == 0) {
-        return false;
-    }
-    const int32_t last = stack->values.count - 1;
-    *value = *static_cast<const Value*>(GrowArrayAt(&stack->values, sizeof(Value), last));
-    GrowArrayErase(&stack->values, sizeof(Value), 1, last);
-    return true;
 }

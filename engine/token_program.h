@@ -11,13 +11,32 @@ struct TokenProgram {
     DisplayMode display;
 };
 
-// Empty queues with step 1 on realloc/free; display Decimal.
+// Empty queues on realloc/free; display Decimal.
 void TokenProgramInit(TokenProgram* program);
 void TokenProgramFree(TokenProgram* program);
 
+// Lets the empty program's first allocations hold what a text of length characters usually
+// compiles to (an opcode a character, a literal every two), so that a long text is compiled
+// without reallocations: each would copy all that was built, and the Windows heap copies
+// big blocks slowly. More entries still fit, by growing as usual.
+void TokenProgramReserve(TokenProgram* program, std::size_t length);
+
+inline bool AppendOpcode(TokenProgram* program, Opcode op) {
+    const int32_t code = static_cast<int32_t>(op);
+    return GrowArrayAppend(&code, &program->ops, sizeof code);
+}
+
 // Appends the value to literals and PushLiteral to ops, always as a pair.
-bool AppendLiteral(TokenProgram* program, const Value& value);
-bool AppendOpcode(TokenProgram* program, Opcode op);
+inline bool AppendLiteral(TokenProgram* program, const Value& value) {
+    if (!GrowArrayAppend(&value, &program->literals, sizeof(Value))) {
+        return false;
+    }
+    if (AppendOpcode(program, Opcode::PushLiteral)) {
+        return true;
+    }
+    program->literals.count -= 1;
+    return false;
+}
 
 inline Value LiteralAt(const TokenProgram& program, int32_t index) {
     return *static_cast<const Value*>(GrowArrayAt(&program.literals, sizeof(Value), index));
@@ -34,6 +53,18 @@ struct ValueStack {
 
 void ValueStackInit(ValueStack* stack);
 void ValueStackFree(ValueStack* stack);
-bool ValueStackPush(ValueStack* stack, const Value& value);
+
+inline bool ValueStackPush(ValueStack* stack, const Value& value) {
+    return GrowArrayAppend(&value, &stack->values, sizeof(Value));
+}
+
 // False when the stack is empty.
-bool ValueStackPop(ValueStack* stack, Value* value);
+inline bool ValueStackPop(ValueStack* stack, Value* value) {
+    if (stack->values.count == 0) {
+        return false;
+    }
+    stack->values.count -= 1;
+    *value =
+        *static_cast<const Value*>(GrowArrayAt(&stack->values, sizeof(Value), stack->values.count));
+    return true;
+}

@@ -2,11 +2,11 @@
 // Each expression is evaluated as the calculator window does it: its text with "="
 // appended, with the engine's texts from the language file.
 #include <cstdio>
-#include <iostream>
 #include <string>
 #include <vector>
 
 #include "engine/evaluate.h"
+#include "support/answer_lines.h"
 #include "support/executable_path.h"
 #include "support/path_parts.h"
 #include "support/version.h"
@@ -17,12 +17,40 @@ namespace {
 constexpr char kUsage[] = "usage: abacon-eval [--integer] [--degrees] [--language NAME] "
                           "[--language-file PATH] [--status] [EXPRESSION ...]";
 
+constexpr char kHelp[] =
+    "       abacon-eval --help | --version\n"
+    "\n"
+    "Evaluates each EXPRESSION, or else each line of standard input, as the Abacon\n"
+    "calculator does, and prints one result or error text for each.\n"
+    "\n"
+    "  --integer             32-bit integer arithmetic that wraps (default: floating point)\n"
+    "  --degrees             angles in degrees (default: radians)\n"
+    "  --language NAME       the language of the error texts (default: English)\n"
+    "  --language-file PATH  the language file (default: Abacon.t9n beside the program)\n"
+    "  --status              put \"ok\" or \"error\" and a tab before each answer\n"
+    "  --                    ends the options, so that an expression may begin with \"--\"\n"
+    "\n"
+    "Exit code: 0 when every expression succeeded, 1 when one failed, 2 when the arguments\n"
+    "or the language file are unusable.\n"
+    "\n"
+    "The expression language:\n"
+    "  numbers    42  0x2A  0b101010  'a' (a character's code)  1.5  2e3  1d3\n"
+    "  constants  pi  e  i; a number directly followed by one is multiplied by it: 2pi, 3+4i\n"
+    "  operators  + - * / % ^, unary + -, parentheses; ^ binds tighter than * / %, which bind\n"
+    "             tighter than + -; all are left-associative; unary signs bind tightest\n"
+    "  functions  abs sqrt sin asin cos acos tan atan rad deg log10 log2 ln re im, as sqrt(2)\n"
+    "  suffix     ,x ,b or ,c at the end shows an integer result in hexadecimal, in binary\n"
+    "             or as a character: 255,x gives 0xFF\n"
+    "Spaces are ignored.\n";
+
 constexpr int kAllSucceeded = 0;
 constexpr int kSomeFailed = 1;
 constexpr int kCannotRun = 2; // usage error or no usable language file
 
 // The defaults are those of the calculator's first start.
 struct Options {
+    bool help = false;
+    bool version = false;
     EvalFlags flags = EvalFlag::Floating | EvalFlag::Radians;
     std::string language = "English";
     std::string languageFile;
@@ -42,7 +70,11 @@ bool ParseArguments(int argc, char** argv, Options* options, std::string* proble
         if (argument.compare(0, 2, "--") != 0) {
             break;
         }
-        if (argument == "--integer") {
+        if (argument == "--help") {
+            options->help = true;
+        } else if (argument == "--version") {
+            options->version = true;
+        } else if (argument == "--integer") {
             options->flags &= static_cast<EvalFlags>(~EvalFlag::Floating);
         } else if (argument == "--degrees") {
             options->flags &= static_cast<EvalFlags>(~EvalFlag::Radians);
@@ -116,38 +148,40 @@ bool LoadLanguage(const Options& options, std::string* path, std::string* proble
     return false;
 }
 
-// Writes one answer line; false when the expression failed.
-bool Answer(const std::string& expression, const Options& options) {
+// One answer line, without its line break; false when the expression failed.
+bool Answer(const std::string& expression, const Options& options, std::string* line) {
     const std::string text = expression + "=";
     std::string output;
     const bool succeeded = Evaluate(text.c_str(), options.flags, &output);
-    std::string line;
     if (options.status) {
-        line = succeeded ? "ok\t" : "error\t";
+        *line = succeeded ? "ok\t" : "error\t";
     }
-    line += output;
-    line += '\n';
-    std::fwrite(line.data(), 1, line.size(), stdout);
+    *line += output;
     return succeeded;
 }
 
 int Run(const Options& options) {
     bool allSucceeded = true;
-    if (!options.expressions.empty()) {
-        for (const std::string& expression : options.expressions) {
-            allSucceeded = Answer(expression, options) && allSucceeded;
-        }
-        return allSucceeded ? kAllSucceeded : kSomeFailed;
+    if (options.expressions.empty()) {
+        allSucceeded = AnswerLines([&options](const std::string& line, std::string* answer) {
+            return Answer(line, options, answer);
+        });
     }
-    std::string line;
-    while (std::getline(std::cin, line)) {
-        if (!line.empty() && line.back() == '\r') {
-            line.pop_back();
-        }
-        allSucceeded = Answer(line, options) && allSucceeded;
-        std::fflush(stdout); // answer each line at once, for a program on the other end
+    for (const std::string& expression : options.expressions) {
+        std::string line;
+        allSucceeded = Answer(expression, options, &line) && allSucceeded;
+        line += '\n';
+        std::fwrite(line.data(), 1, line.size(), stdout);
     }
     return allSucceeded ? kAllSucceeded : kSomeFailed;
+}
+
+// The version as people write it: 1.0.0.0021 is 1.0.0.21.
+void PrintVersion() {
+    VersionNumber version{};
+    ParseVersion(kProgramVersion, &version);
+    std::printf("abacon-eval %u.%u.%u.%u\n", unsigned{version.major}, unsigned{version.minor},
+                unsigned{version.release}, unsigned{version.build});
 }
 
 } // namespace
@@ -158,6 +192,14 @@ int main(int argc, char** argv) {
     if (!ParseArguments(argc, argv, &options, &problem)) {
         std::fprintf(stderr, "abacon-eval: %s (%s)\n", problem.c_str(), kUsage);
         return kCannotRun;
+    }
+    if (options.help || options.version) {
+        if (options.help) {
+            std::printf("%s\n%s", kUsage, kHelp);
+        } else {
+            PrintVersion();
+        }
+        return kAllSucceeded;
     }
     std::string path;
     if (!LoadLanguage(options, &path, &problem)) {

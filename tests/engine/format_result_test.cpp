@@ -67,6 +67,7 @@ TEST(FormatResult, IntegerInEveryDisplayMode) {
         {13, DisplayMode::Character, "'\\r'"},
         {14, DisplayMode::Character, "'\x0E'"},
         {39, DisplayMode::Character, "'''"},
+        {92, DisplayMode::Character, "'\\\\'"},
     };
     for (const Case& c : cases) {
         EXPECT_EQ(FormatResult(MakeInteger(c.n), c.mode), c.text)

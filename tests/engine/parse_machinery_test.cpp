@@ -158,6 +158,18 @@ TEST_F(Parse, ProgressMarkSurvivesBacktracking) {
     EXPECT_EQ(Mark(), 2);
 }
 
+TEST_F(Parse, FirstCharChoiceTriesTheBranchesOfTheNextCharacterInOrder) {
+    const auto word = [](const char* text, int32_t opcode) {
+        return Branch(text[0], ActionParser(TextMatch(text), opcode, OpcodeAction));
+    };
+    const auto choice = FirstCharChoice(word("ab", 1), word("b", 2), word("a", 3), word("a", 4));
+    Start("ac");
+    EXPECT_TRUE(choice.parse(&state_));
+    EXPECT_EQ(Ops(), std::vector<int>{3});
+    EXPECT_FALSE(choice.parse(&state_));
+    EXPECT_EQ(Position(), 1);
+}
+
 TEST_F(Parse, DisplayModeIsUndoneWithItsBranch) {
     Start(",x!");
     const auto suffix =

@@ -16,11 +16,11 @@ function(program_path path out)
     set(${out} "${path}" PARENT_SCOPE)
 endfunction()
 
-# check(NAME n [ARGS a...] [INPUT text] EXIT code [OUT text] [ERR regex])
+# check(NAME n [ARGS a...] [INPUT text] EXIT code [OUT text | OUT_MATCHES regex] [ERR regex])
 # OUT is compared exactly (line ends as LF); without ERR, standard error must be empty,
 # with it, it must be one line matching ERR.
 function(check)
-    cmake_parse_arguments(C "" "NAME;INPUT;EXIT;OUT;ERR" "ARGS" ${ARGN})
+    cmake_parse_arguments(C "" "NAME;INPUT;EXIT;OUT;OUT_MATCHES;ERR" "ARGS" ${ARGN})
     file(WRITE "${WORK}/${C_NAME}.in" "${C_INPUT}")
     # Files, not pipes: under Wine the background processes the first run starts would
     # hold a pipe open long after the program ended.
@@ -36,7 +36,11 @@ function(check)
     if(NOT "${code}" STREQUAL "${C_EXIT}")
         string(APPEND problems " exit ${code}, expected ${C_EXIT};")
     endif()
-    if(NOT "${out}" STREQUAL "${C_OUT}")
+    if(DEFINED C_OUT_MATCHES)
+        if(NOT out MATCHES "${C_OUT_MATCHES}")
+            string(APPEND problems " output [${out}] does not match [${C_OUT_MATCHES}];")
+        endif()
+    elseif(NOT "${out}" STREQUAL "${C_OUT}")
         string(APPEND problems " output [${out}], expected [${C_OUT}];")
     endif()
     if(DEFINED C_ERR)
@@ -71,6 +75,10 @@ check(NAME stdin INPUT "1+2\r\n2*3\n\n4" ARGS --status
     EXIT 1 OUT "ok\t3\nok\t6\nerror\t <- syntax error here\nok\t4\n")
 check(NAME stdin_plain INPUT "2^10\n" EXIT 0 OUT "1024\n")
 check(NAME stdin_empty INPUT "" EXIT 0 OUT "")
+# Bytes as they are: a Ctrl-Z is no end of input, and CR LF lines read as LF lines.
+string(ASCII 26 ctrl_z)
+check(NAME stdin_bytes INPUT "1+2\r\n${ctrl_z}\r\n3+4\r\n" ARGS --status
+    EXIT 1 OUT "ok\t3\nerror\t <- syntax error here\nok\t7\n")
 
 # Languages: matched without regard to case; a name the file lacks is a usage error.
 check(NAME language ARGS --language DEUTSCH --integer "1/0" EXIT 1 OUT "Division durch Null\n")
@@ -89,6 +97,11 @@ file(WRITE "${WORK}/old.t9n" "1.0.0.20\r\n\r\nEnglish\r\n\r\nMAIN Insert\r\nInse
 program_path("${WORK}/old.t9n" old)
 check(NAME old_file ARGS --language-file "${old}" "1" EXIT 2 OUT ""
     ERR "old\\.t9n does not belong to version 1\\.0\\.0\\.0021")
+
+# Help and version, without a language file.
+check(NAME help ARGS --help --language-file none EXIT 0
+    OUT_MATCHES "^usage: abacon-eval .*\n  functions  abs sqrt sin .*Spaces are ignored\.\n$")
+check(NAME version ARGS --version EXIT 0 OUT "abacon-eval 1.0.0.21\n")
 
 # Usage errors.
 check(NAME unknown_option ARGS --bogus "1" EXIT 2 OUT "" ERR "unknown option --bogus.*usage")
