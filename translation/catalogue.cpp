@@ -2,6 +2,7 @@
 
 #include <cstdlib>
 #include <cstring>
+#include <memory>
 
 #include "support/mapped_file.h"
 #include "support/path_parts.h"
@@ -200,14 +201,6 @@ int32_t PickLanguage(const char* savedName, LanguageChooser& chooser) {
     return index;
 }
 
-// The text of a line with its escapes resolved, for a message.
-std::string Resolved(const LineSpan& line) {
-    char* copy = CopyResolved(line, kLineLimit);
-    const std::string text = copy != nullptr ? copy : "";
-    std::free(copy);
-    return text;
-}
-
 // Takes line language + 2 of each entry block as the text of the entry its key names.
 uint32_t ReadEntries(const char* position, GrowArray* lines, TranslationKey* keys, int32_t count,
                      int32_t language) {
@@ -216,21 +209,22 @@ uint32_t ReadEntries(const char* position, GrowArray* lines, TranslationKey* key
         if (!ReadBlock(&position, lines)) {
             return CatalogueError::OutOfMemory;
         }
-        if (lines->count - 1 <= language) {
-            gProblem.key = Resolved(LineAt(*lines, 0));
-            gProblem.language = LanguageNameAt(gNames, language);
-            return CatalogueError::TooFewLines;
-        }
         const LineSpan& keyLine = LineAt(*lines, 0);
-        char* key = CopyResolved(keyLine, kLineLimit);
+        const std::unique_ptr<char, void (*)(void*)> key(CopyResolved(keyLine, kLineLimit),
+                                                         std::free);
         if (key == nullptr) {
             return CatalogueError::OutOfMemory;
         }
-        const int32_t match = FindKey(
-            keys, count, key, static_cast<std::size_t>(keyLine.end - keyLine.first), previous + 1);
-        std::free(key);
+        if (lines->count - 1 <= language) {
+            gProblem.key = key.get();
+            gProblem.language = LanguageNameAt(gNames, language);
+            return CatalogueError::TooFewLines;
+        }
+        const int32_t match =
+            FindKey(keys, count, key.get(), static_cast<std::size_t>(keyLine.end - keyLine.first),
+                    previous + 1);
         if (match < 0) {
-            gProblem.key = Resolved(keyLine);
+            gProblem.key = key.get();
             return CatalogueError::UnknownKey;
         }
         if (keys[match].text != nullptr) {
