@@ -1,6 +1,6 @@
 #include "app/edit_box_wrapping.h"
 
-#include <string>
+#include "support/window_text.h"
 
 bool WrapsLines(HWND box) {
     return (GetWindowLongA(box, GWL_STYLE) & ES_AUTOHSCROLL) == 0;
@@ -22,9 +22,7 @@ HWND StopWrapping(HWND box, DWORD extraStyle) {
     }
     SendMessageA(unwrapped, WM_SETFONT, SendMessageA(box, WM_GETFONT, 0, 0), FALSE);
     SendMessageA(unwrapped, EM_SETLIMITTEXT, SendMessageA(box, EM_GETLIMITTEXT, 0, 0), 0);
-    std::string text(static_cast<size_t>(GetWindowTextLengthA(box)) + 1, '\0');
-    text.resize(static_cast<size_t>(GetWindowTextA(box, &text[0], static_cast<int>(text.size()))));
-    SetWindowTextA(unwrapped, text.c_str());
+    SetWindowTextA(unwrapped, WindowText(box).c_str());
     DWORD first = 0;
     DWORD last = 0;
     SendMessageA(box, EM_GETSEL, reinterpret_cast<WPARAM>(&first), reinterpret_cast<LPARAM>(&last));

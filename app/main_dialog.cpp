@@ -9,6 +9,7 @@
 #include "app/registry_key.h"
 #include "engine/evaluate.h"
 #include "support/center_window.h"
+#include "support/window_text.h"
 
 const MessageEntry<MainDialog> MainDialog::kMessages[] = {
     ForMessage(WM_INITDIALOG, &MainDialog::OnInitDialog),
@@ -35,13 +36,6 @@ DWORD ReadOption(const RegistryKey& key, const char* name) {
 
 DWORD CheckState(HWND dialog, int control) {
     return IsDlgButtonChecked(dialog, control) == BST_CHECKED ? 1 : 0;
-}
-
-std::string WindowText(HWND window) {
-    std::string text(static_cast<size_t>(GetWindowTextLengthA(window)) + 1, '\0');
-    text.resize(
-        static_cast<size_t>(GetWindowTextA(window, &text[0], static_cast<int>(text.size()))));
-    return text;
 }
 
 bool ModifierDown() {
@@ -88,6 +82,10 @@ bool MainDialog::PreDispatch(MSG* msg) {
 // What the main window does beyond the dialog manager: recall with Up and Down in the input
 // box, Esc, Ctrl+A in either edit box, and a double-click on a result in the history.
 bool MainDialog::InterceptInput(MSG* msg) {
+    // Every message of the thread comes here: only these few look for the controls.
+    if (msg->message != WM_KEYDOWN && msg->message != WM_CHAR && msg->message != WM_LBUTTONDBLCLK) {
+        return false;
+    }
     HWND input = GetDlgItem(window_, IDC_INPUT);
     HWND history = GetDlgItem(window_, IDC_HISTORY);
     switch (msg->message) {
