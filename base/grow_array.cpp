@@ -43,30 +43,26 @@ bool GrowArrayInsert(const void* element, GrowArray* array, std::size_t size, in
     if (index < 0 || index > array->count) {
         return false;
     }
-    // Elements are small records; a larger one is copied aside on the heap.
+    // An element of the array itself may move, with the buffer or with the shift that opens
+    // the gap: keep its value as it is now. Elements are small records; a larger one is copied
+    // aside on the heap.
     alignas(std::max_align_t) unsigned char local[64];
     void* aside = nullptr;
+    const unsigned char* begin = static_cast<const unsigned char*>(array->data);
+    const unsigned char* item = static_cast<const unsigned char*>(element);
+    if (begin != nullptr && std::less_equal<const unsigned char*>()(begin, item) &&
+        std::less<const unsigned char*>()(item, begin + size * array->count)) {
+        aside = size <= sizeof local ? local : std::malloc(size);
+        if (aside == nullptr) {
+            return false;
+        }
+        std::memcpy(aside, element, size);
+        element = aside;
+    }
     if (array->count >= array->capacity) {
         const int32_t capacity = GrownCapacity(array->capacity, array->step);
         const std::size_t bytes = BytesFor(capacity, size);
-        if (bytes == 0) {
-            return false;
-        }
-        const unsigned char* begin = static_cast<const unsigned char*>(array->data);
-        const unsigned char* item = static_cast<const unsigned char*>(element);
-        const bool inside = begin != nullptr &&
-                            std::less_equal<const unsigned char*>()(begin, item) &&
-                            std::less<const unsigned char*>()(item, begin + size * array->count);
-        if (inside) {
-            // The buffer may move: keep the element's value as it is now.
-            aside = size <= sizeof local ? local : std::malloc(size);
-            if (aside == nullptr) {
-                return false;
-            }
-            std::memcpy(aside, element, size);
-            element = aside;
-        }
-        void* data = array->reallocate(array->data, bytes);
+        void* data = bytes == 0 ? nullptr : array->reallocate(array->data, bytes);
         if (data == nullptr) {
             if (aside != local) {
                 std::free(aside);

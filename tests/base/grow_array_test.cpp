@@ -86,6 +86,14 @@ TEST(GrowArray, InsertingOwnElementIntoFullArrayKeepsItsValue) {
     GrowArrayFree(&a);
 }
 
+TEST(GrowArray, InsertingOwnLaterElementWithRoomKeepsItsValue) {
+    GrowArray a = Filled({1, 2, 3, 4, 5});
+    ASSERT_LT(a.count, a.capacity);
+    ASSERT_TRUE(GrowArrayInsert(static_cast<int*>(a.data) + 3, &a, sizeof(int), 1));
+    EXPECT_EQ(Contents(a), (std::vector<int>{1, 4, 2, 3, 4, 5}));
+    GrowArrayFree(&a);
+}
+
 TEST(GrowArray, EraseNothingFirstAndRange) {
     GrowArray a = Filled({1, 2, 3, 4, 5});
     const int32_t capacity = a.capacity;
