@@ -42,6 +42,21 @@ bool ModifierDown() {
     return GetKeyState(VK_SHIFT) < 0 || GetKeyState(VK_CONTROL) < 0 || GetKeyState(VK_MENU) < 0;
 }
 
+// The input box's context menu has Paste: it opens on a right click, the Apps key and
+// Shift+F10.
+bool OpensContextMenu(const MSG& msg) {
+    switch (msg.message) {
+    case WM_RBUTTONUP:
+        return true;
+    case WM_KEYUP:
+        return msg.wParam == VK_APPS;
+    case WM_SYSKEYDOWN:
+        return msg.wParam == VK_F10 && GetKeyState(VK_SHIFT) < 0;
+    default:
+        return false;
+    }
+}
+
 // The characters that Ctrl+A and Ctrl+V type.
 constexpr WPARAM kSelectAllCharacter = 1;
 constexpr WPARAM kPasteCharacter = 0x16;
@@ -80,14 +95,22 @@ bool MainDialog::PreDispatch(MSG* msg) {
 }
 
 // What the main window does beyond the dialog manager: recall with Up and Down in the input
-// box, Esc, Ctrl+A in either edit box, and a double-click on a result in the history.
+// box, Esc, Ctrl+A in either edit box, a double-click on a result in the history, and a long
+// paste by any of the input's ways (Ctrl+V, Shift+Ins, its context menu).
 bool MainDialog::InterceptInput(MSG* msg) {
     // Every message of the thread comes here: only these few look for the controls.
-    if (msg->message != WM_KEYDOWN && msg->message != WM_CHAR && msg->message != WM_LBUTTONDBLCLK) {
+    if (msg->message != WM_KEYDOWN && msg->message != WM_CHAR && msg->message != WM_LBUTTONDBLCLK &&
+        !OpensContextMenu(*msg)) {
         return false;
     }
     HWND input = GetDlgItem(window_, IDC_INPUT);
     HWND history = GetDlgItem(window_, IDC_HISTORY);
+    if (OpensContextMenu(*msg)) {
+        if (msg->hwnd == input) {
+            msg->hwnd = BeforePaste(input);
+        }
+        return false;
+    }
     switch (msg->message) {
     case WM_KEYDOWN:
         if (msg->wParam == VK_ESCAPE && (msg->hwnd == window_ || IsChild(window_, msg->hwnd))) {

@@ -88,4 +88,29 @@ TEST_F(LongExpression, HundredKilobytePasteIsCalculatedWhole) {
     EXPECT_EQ(EndAndWait(main, IDC_QUIT), 0);
 }
 
+TEST_F(LongExpression, ContextMenuPasteOfALongLineDoesNotWrapIt) {
+    std::string expression = "1";
+    while (expression.size() < 10000) {
+        expression += "+1";
+    }
+    ASSERT_TRUE(PutOnClipboard(expression));
+    WriteSettingString("Language", "English");
+    StartProgram();
+    HWND main = WaitForMainWindow();
+    ASSERT_NE(main, nullptr);
+    HWND input = GetDlgItem(main, IDC_INPUT);
+    PostMessageA(input, WM_RBUTTONDOWN, MK_RBUTTON, MAKELPARAM(4, 4));
+    PostMessageA(input, WM_RBUTTONUP, 0, MAKELPARAM(4, 4));
+    HWND menu = WaitForWindow(program_.Id(), kStepTimeoutMs,
+                              [](HWND window) { return ClassOf(window) == "#32768"; });
+    ASSERT_NE(menu, nullptr) << "the input's context menu";
+    input = GetDlgItem(main, IDC_INPUT);
+    EXPECT_NE(GetWindowLongA(input, GWL_STYLE) & ES_AUTOHSCROLL, 0);
+    PostChar(input, 'p'); // the menu's Paste
+    EXPECT_TRUE(WaitUntil(kLongStepMs, [&] {
+        return SendTimed(input, WM_GETTEXTLENGTH, 0, 0) == static_cast<LRESULT>(expression.size());
+    }));
+    EXPECT_EQ(EndAndWait(main, IDC_QUIT), 0);
+}
+
 } // namespace
