@@ -2,7 +2,6 @@
 
 #include <cmath>
 
-#include "base/translation_keys.h"
 #include "engine/angles.h"
 #include "engine/complex_math.h"
 #include "engine/integer_math.h"
