@@ -42,10 +42,18 @@ bool ModifierDown() {
     return GetKeyState(VK_SHIFT) < 0 || GetKeyState(VK_CONTROL) < 0 || GetKeyState(VK_MENU) < 0;
 }
 
-// The input box's context menu has Paste: it opens on a right click, the Apps key and
-// Shift+F10.
-bool OpensContextMenu(const MSG& msg) {
+// The characters that Ctrl+A and Ctrl+V type.
+constexpr WPARAM kSelectAllCharacter = 1;
+constexpr WPARAM kPasteCharacter = 0x16;
+
+// The ways a paste reaches an edit box: Ctrl+V, Shift+Ins, and its context menu, which opens
+// on a right click, the Apps key and Shift+F10.
+bool MayPaste(const MSG& msg) {
     switch (msg.message) {
+    case WM_CHAR:
+        return msg.wParam == kPasteCharacter;
+    case WM_KEYDOWN:
+        return msg.wParam == VK_INSERT && GetKeyState(VK_SHIFT) < 0;
     case WM_RBUTTONUP:
         return true;
     case WM_KEYUP:
@@ -56,10 +64,6 @@ bool OpensContextMenu(const MSG& msg) {
         return false;
     }
 }
-
-// The characters that Ctrl+A and Ctrl+V type.
-constexpr WPARAM kSelectAllCharacter = 1;
-constexpr WPARAM kPasteCharacter = 0x16;
 
 HICON LoadProgramIcon(HINSTANCE instance, int widthMetric, int heightMetric) {
     return static_cast<HICON>(LoadImageA(instance, MAKEINTRESOURCEA(IDI_ABACON), IMAGE_ICON,
@@ -99,27 +103,24 @@ bool MainDialog::PreDispatch(MSG* msg) {
 // paste by any of the input's ways (Ctrl+V, Shift+Ins, its context menu).
 bool MainDialog::InterceptInput(MSG* msg) {
     // Every message of the thread comes here: only these few look for the controls.
-    if (msg->message != WM_KEYDOWN && msg->message != WM_CHAR && msg->message != WM_LBUTTONDBLCLK &&
-        !OpensContextMenu(*msg)) {
+    const bool mayPaste = MayPaste(*msg);
+    if (!mayPaste && msg->message != WM_KEYDOWN && msg->message != WM_CHAR &&
+        msg->message != WM_LBUTTONDBLCLK) {
         return false;
     }
     HWND input = GetDlgItem(window_, IDC_INPUT);
-    HWND history = GetDlgItem(window_, IDC_HISTORY);
-    if (OpensContextMenu(*msg)) {
+    if (mayPaste) {
         if (msg->hwnd == input) {
             msg->hwnd = BeforePaste(input);
         }
         return false;
     }
+    HWND history = GetDlgItem(window_, IDC_HISTORY);
     switch (msg->message) {
     case WM_KEYDOWN:
         if (msg->wParam == VK_ESCAPE && (msg->hwnd == window_ || IsChild(window_, msg->hwnd))) {
             OnEscape();
             return true;
-        }
-        if (msg->wParam == VK_INSERT && msg->hwnd == input && GetKeyState(VK_SHIFT) < 0) {
-            msg->hwnd = BeforePaste(input);
-            return false;
         }
         if (msg->hwnd == input && !ModifierDown()) {
             if (msg->wParam == VK_UP) {
@@ -134,9 +135,6 @@ bool MainDialog::InterceptInput(MSG* msg) {
         if (msg->wParam == kSelectAllCharacter && (msg->hwnd == input || msg->hwnd == history)) {
             SendMessageA(msg->hwnd, EM_SETSEL, 0, -1);
             return true;
-        }
-        if (msg->wParam == kPasteCharacter && msg->hwnd == input) {
-            msg->hwnd = BeforePaste(input);
         }
         return false;
     case WM_LBUTTONDBLCLK:
