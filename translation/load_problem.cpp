@@ -8,7 +8,8 @@ std::string Quoted(const std::string& text) {
     return "\"" + text + "\"";
 }
 
-std::string OpenFailureText(const LoadProblem& problem) {
+// file: "The language file" and the path.
+std::string OpenFailureText(const LoadProblem& problem, const std::string& file) {
     const PathParts parts = SplitPath(problem.path);
     switch (problem.open) {
     case OpenFailure::Missing:
@@ -16,14 +17,12 @@ std::string OpenFailureText(const LoadProblem& problem) {
                " is missing from the folder " + parts.folder +
                ": put it there, beside the program.";
     case OpenFailure::Empty:
-        return "The language file " + problem.path +
-               " is empty: replace it with the one that came with the program.";
+        return file + " is empty: replace it with the one that came with the program.";
     case OpenFailure::None:
     case OpenFailure::Unreadable:
         break;
     }
-    return "The language file " + problem.path +
-           " cannot be read: check that you may read it and that no other program holds it.";
+    return file + " cannot be read: check that you may read it and that no other program holds it.";
 }
 
 } // namespace
@@ -32,7 +31,7 @@ std::string LoadProblemText(const LoadProblem& problem) {
     const std::string file = "The language file " + problem.path;
     switch (problem.code) {
     case CatalogueError::OpenFailed:
-        return OpenFailureText(problem);
+        return OpenFailureText(problem, file);
     case CatalogueError::VersionMismatch:
         return file +
                " belongs to another version of the program: use the one that came with "
