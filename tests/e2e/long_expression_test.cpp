@@ -45,18 +45,32 @@ bool Drawn(HWND main) {
     return true;
 }
 
-using LongExpression = AbaconTest;
-
-TEST_F(LongExpression, HundredKilobytePasteIsCalculatedWhole) {
+// "1+1+...+1" of at least length characters.
+std::string SumOfOnes(std::size_t length) {
     std::string expression = "1";
-    while (expression.size() < 100000) {
+    while (expression.size() < length) {
         expression += "+1";
     }
+    return expression;
+}
+
+class LongExpression : public AbaconTest {
+  protected:
+    // Puts text on the clipboard and starts the program in English; its main window, or null.
+    HWND StartWithClipboard(const std::string& text) {
+        if (!PutOnClipboard(text)) {
+            return nullptr;
+        }
+        WriteSettingString("Language", "English");
+        StartProgram();
+        return WaitForMainWindow();
+    }
+};
+
+TEST_F(LongExpression, HundredKilobytePasteIsCalculatedWhole) {
+    const std::string expression = SumOfOnes(100000);
     const std::string sum = std::to_string(expression.size() / 2 + 1);
-    ASSERT_TRUE(PutOnClipboard(expression));
-    WriteSettingString("Language", "English");
-    StartProgram();
-    HWND main = WaitForMainWindow();
+    HWND main = StartWithClipboard(expression);
     ASSERT_NE(main, nullptr);
     HWND input = GetDlgItem(main, IDC_INPUT);
 
@@ -89,14 +103,8 @@ TEST_F(LongExpression, HundredKilobytePasteIsCalculatedWhole) {
 }
 
 TEST_F(LongExpression, ContextMenuPasteOfALongLineDoesNotWrapIt) {
-    std::string expression = "1";
-    while (expression.size() < 10000) {
-        expression += "+1";
-    }
-    ASSERT_TRUE(PutOnClipboard(expression));
-    WriteSettingString("Language", "English");
-    StartProgram();
-    HWND main = WaitForMainWindow();
+    const std::string expression = SumOfOnes(10000);
+    HWND main = StartWithClipboard(expression);
     ASSERT_NE(main, nullptr);
     HWND input = GetDlgItem(main, IDC_INPUT);
     PostMessageA(input, WM_RBUTTONDOWN, MK_RBUTTON, MAKELPARAM(4, 4));
