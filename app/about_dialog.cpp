@@ -3,7 +3,9 @@
 #include <iterator>
 
 #include "app/application.h"
+#include "app/window_menu_options.h"
 #include "support/center_window.h"
+#include "support/version.h"
 
 const MessageEntry<AboutDialog> AboutDialog::kMessages[] = {
     ForMessage(WM_INITDIALOG, &AboutDialog::OnInitDialog),
@@ -15,7 +17,6 @@ const MessageEntry<AboutDialog> AboutDialog::kMessages[] = {
 
 namespace {
 
-const char kVersionText[] = "1.0.0.0021";
 constexpr UINT_PTR kSplashTimer = 0;
 constexpr UINT kSplashMilliseconds = 2000;
 
@@ -40,8 +41,9 @@ bool AboutDialog::HandleMessage(const WindowMessage& message, LRESULT* result) {
 
 bool AboutDialog::OnInitDialog(const WindowMessage&, LRESULT*) {
     CenterOnOwner(window_, GetParent(window_));
+    StayAboveOwner(window_);
     TranslateDialog(kAboutDialogTexts, window_, static_cast<int>(std::size(kAboutDialogTexts)));
-    SetDlgItemTextA(window_, IDC_VERSION, kVersionText);
+    SetDlgItemTextA(window_, IDC_VERSION, kProgramVersion);
     link_.SetTarget(TranslationText(TextId::HomeUrl));
     link_.AttachToControl(GetDlgItem(window_, IDC_LINK));
     // TRUE: the dialog manager then focuses the first tab stop, the OK button.

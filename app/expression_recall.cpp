@@ -37,3 +37,8 @@ void ExpressionRecall::Cancel() {
     shown_ = entries_.size();
     typed_.clear();
 }
+
+void ExpressionRecall::Clear() {
+    entries_.clear();
+    Cancel();
+}

@@ -20,6 +20,8 @@ class ExpressionRecall {
     bool Newer(std::string* text);
     // Forgets the recall in progress (and what was typed before it).
     void Cancel();
+    // Forgets every entry, as when the history is cleared.
+    void Clear();
 
   private:
     bool Recalling() const { return shown_ < entries_.size(); }

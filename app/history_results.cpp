@@ -3,18 +3,38 @@
 #include <algorithm>
 
 void HistoryResults::Add(std::size_t first, std::size_t end, const std::string& result) {
-    // Only the complex form "re + im i" has blanks.
-    lines_.push_back(
-        {first, end, result.find(' ') == std::string::npos ? result : "(" + result + ")"});
+    lines_.push_back({first, end, result});
 }
 
 bool HistoryResults::At(std::size_t index, std::string* text) const {
+    std::string shown;
+    if (!ShownAt(index, &shown)) {
+        return false;
+    }
+    // Only the complex form "re + im i" has blanks.
+    *text = shown.find(' ') == std::string::npos ? shown : "(" + shown + ")";
+    return true;
+}
+
+bool HistoryResults::ShownAt(std::size_t index, std::string* text) const {
     const auto after = std::upper_bound(
         lines_.begin(), lines_.end(), index,
         [](std::size_t position, const Line& line) { return position < line.first; });
     if (after == lines_.begin() || index > std::prev(after)->end) {
         return false;
     }
-    *text = std::prev(after)->insertable;
+    *text = std::prev(after)->result;
     return true;
+}
+
+bool HistoryResults::Newest(std::string* text) const {
+    if (lines_.empty()) {
+        return false;
+    }
+    *text = lines_.back().result;
+    return true;
+}
+
+void HistoryResults::Clear() {
+    lines_.clear();
 }

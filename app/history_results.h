@@ -1,6 +1,6 @@
 // Where the results stand in the history box, so that a double-click on a result line can
 // take the result back into the input box. The program is the only one that writes the
-// history, and only at its end, so the places stay true.
+// history, only at its end, and empties it only together with these places, so they stay true.
 #pragma once
 
 #include <cstddef>
@@ -19,12 +19,18 @@ class HistoryResults {
     // inside a longer expression. False for any other line: the expression of a failed
     // calculation, an error text.
     bool At(std::size_t index, std::string* text) const;
+    // The result as shown on the line that holds the character at index; false as for At.
+    bool ShownAt(std::size_t index, std::string* text) const;
+    // The result of the newest successful calculation, as shown; false when there is none.
+    bool Newest(std::string* text) const;
+    // Forgets every line, as when the history is cleared.
+    void Clear();
 
   private:
     struct Line {
         std::size_t first;
         std::size_t end;
-        std::string insertable;
+        std::string result;
     };
     std::vector<Line> lines_; // in history order
 };

@@ -6,9 +6,10 @@
 #include "app/application.h"
 #include "app/edit_box_wrapping.h"
 #include "app/insert_menu.h"
-#include "app/registry_key.h"
+#include "app/window_menu_options.h"
 #include "engine/evaluate.h"
 #include "support/center_window.h"
+#include "support/clipboard_text.h"
 #include "support/window_text.h"
 
 const MessageEntry<MainDialog> MainDialog::kMessages[] = {
@@ -18,32 +19,23 @@ const MessageEntry<MainDialog> MainDialog::kMessages[] = {
     ForCommand(IDOK, &MainDialog::OnCalculate),
     ForCommand(IDC_QUIT, &MainDialog::OnQuit),
     ForSystemCommand(SC_CLOSE, &MainDialog::OnQuit),
+    ForSystemCommand(IDM_TOPMOST, &MainDialog::OnTopmost),
+    ForSystemCommand(IDM_KEEP_HISTORY, &MainDialog::OnKeepHistory),
 };
 
 namespace {
 
-constexpr const char* kDoublesValue = "Doubles";
-constexpr const char* kRadiansValue = "Radians";
-
-// A missing value, or one of another type than REG_DWORD, counts as the default 1.
-DWORD ReadOption(const RegistryKey& key, const char* name) {
-    DWORD value = 1;
-    if (key.QueryDword(name, &value) != ERROR_SUCCESS) {
-        return 1;
-    }
-    return value;
-}
-
-DWORD CheckState(HWND dialog, int control) {
-    return IsDlgButtonChecked(dialog, control) == BST_CHECKED ? 1 : 0;
+bool CheckState(HWND dialog, int control) {
+    return IsDlgButtonChecked(dialog, control) == BST_CHECKED;
 }
 
 bool ModifierDown() {
     return GetKeyState(VK_SHIFT) < 0 || GetKeyState(VK_CONTROL) < 0 || GetKeyState(VK_MENU) < 0;
 }
 
-// The characters that Ctrl+A and Ctrl+V type.
+// The characters that Ctrl+A, Ctrl+C and Ctrl+V type.
 constexpr WPARAM kSelectAllCharacter = 1;
+constexpr WPARAM kCopyCharacter = 3;
 constexpr WPARAM kPasteCharacter = 0x16;
 
 // The ways a paste reaches an edit box: Ctrl+V, Shift+Ins, and its context menu, which opens
@@ -54,14 +46,8 @@ bool MayPaste(const MSG& msg) {
         return msg.wParam == kPasteCharacter;
     case WM_KEYDOWN:
         return msg.wParam == VK_INSERT && GetKeyState(VK_SHIFT) < 0;
-    case WM_RBUTTONUP:
-        return true;
-    case WM_KEYUP:
-        return msg.wParam == VK_APPS;
-    case WM_SYSKEYDOWN:
-        return msg.wParam == VK_F10 && GetKeyState(VK_SHIFT) < 0;
     default:
-        return false;
+        return OpensContextMenu(msg);
     }
 }
 
@@ -99,8 +85,9 @@ bool MainDialog::PreDispatch(MSG* msg) {
 }
 
 // What the main window does beyond the dialog manager: recall with Up and Down in the input
-// box, Esc, Ctrl+A in either edit box, a double-click on a result in the history, and a long
-// paste by any of the input's ways (Ctrl+V, Shift+Ins, its context menu).
+// box, Esc, Ctrl+A in either edit box, Ctrl+C in the input with nothing selected, a
+// double-click on a result in the history and the history's own menu, and a long paste by any
+// of the input's ways (Ctrl+V, Shift+Ins, its context menu).
 bool MainDialog::InterceptInput(MSG* msg) {
     // Every message of the thread comes here: only these few look for the controls.
     const bool mayPaste = MayPaste(*msg);
@@ -112,6 +99,9 @@ bool MainDialog::InterceptInput(MSG* msg) {
     if (mayPaste) {
         if (msg->hwnd == input) {
             msg->hwnd = BeforePaste(input);
+        } else if (msg->hwnd == GetDlgItem(window_, IDC_HISTORY) && OpensContextMenu(*msg)) {
+            OnHistoryMenu(*msg);
+            return true;
         }
         return false;
     }
@@ -136,7 +126,7 @@ bool MainDialog::InterceptInput(MSG* msg) {
             SendMessageA(msg->hwnd, EM_SETSEL, 0, -1);
             return true;
         }
-        return false;
+        return msg->wParam == kCopyCharacter && msg->hwnd == input && OnCopyInInput(input);
     case WM_LBUTTONDBLCLK:
         if (msg->hwnd == history) {
             // The history box selects the word first, which tells where the click was.
@@ -211,17 +201,72 @@ void MainDialog::ShowInInput(const std::string& text) {
     SendMessageA(input, EM_SCROLLCARET, 0, 0);
 }
 
-// A result line puts its result at the input's caret, replacing any selection.
 void MainDialog::OnHistoryDoubleClick() {
     DWORD first = 0;
     SendDlgItemMessageA(window_, IDC_HISTORY, EM_GETSEL, reinterpret_cast<WPARAM>(&first), 0);
+    InsertResultAt(first);
+}
+
+// A result line puts its result at the input's caret, replacing any selection.
+void MainDialog::InsertResultAt(size_t index) {
     std::string result;
-    if (!results_.At(first, &result)) {
+    if (!results_.At(index, &result)) {
         return;
     }
     HWND input = GetDlgItem(window_, IDC_INPUT);
     SendMessageA(input, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(result.c_str()));
     SetFocus(input);
+}
+
+// With nothing selected, the newest result as shown; with a selection, the edit box copies it.
+bool MainDialog::OnCopyInInput(HWND input) {
+    DWORD first = 0;
+    DWORD last = 0;
+    SendMessageA(input, EM_GETSEL, reinterpret_cast<WPARAM>(&first),
+                 reinterpret_cast<LPARAM>(&last));
+    std::string shown;
+    if (first != last || !results_.Newest(&shown)) {
+        return false;
+    }
+    CopyToClipboard(window_, shown);
+    return true;
+}
+
+void MainDialog::OnHistoryMenu(const MSG& msg) {
+    const HistoryMenuPlace place = PlaceOfHistoryMenu(msg);
+    DWORD first = 0;
+    DWORD last = 0;
+    SendMessageA(msg.hwnd, EM_GETSEL, reinterpret_cast<WPARAM>(&first),
+                 reinterpret_cast<LPARAM>(&last));
+    std::string shown;
+    const bool onResult = results_.ShownAt(place.character, &shown);
+    switch (historyMenu_.Choose(window_, place.screen, first != last, onResult)) {
+    case IDM_HISTORY_COPY:
+        SendMessageA(msg.hwnd, WM_COPY, 0, 0);
+        break;
+    case IDM_HISTORY_COPY_RESULT:
+        CopyToClipboard(window_, shown);
+        break;
+    case IDM_HISTORY_INSERT_RESULT:
+        InsertResultAt(place.character);
+        break;
+    case IDM_HISTORY_SELECT_ALL:
+        SendMessageA(msg.hwnd, EM_SETSEL, 0, -1);
+        SetFocus(msg.hwnd);
+        break;
+    case IDM_HISTORY_CLEAR:
+        OnClearHistory();
+        break;
+    default:
+        break;
+    }
+}
+
+// Empties the history box, the places of its results and the recall list.
+void MainDialog::OnClearHistory() {
+    SetDlgItemTextA(window_, IDC_HISTORY, "");
+    results_.Clear();
+    recall_.Clear();
 }
 
 bool MainDialog::HandleMessage(const WindowMessage& message, LRESULT* result) {
@@ -237,6 +282,8 @@ bool MainDialog::OnInitDialog(const WindowMessage&, LRESULT* result) {
         insertMenu_ = GetSubMenu(menu_, 0);
         TranslateMenu(insertMenu_, kInsertMenuTexts, static_cast<int>(std::size(kInsertMenuTexts)));
     }
+    historyMenu_.Load(instance_);
+    AddWindowMenuOptions(window_, settings_);
 
     largeIcon_ = LoadProgramIcon(instance_, SM_CXICON, SM_CYICON);
     smallIcon_ = LoadProgramIcon(instance_, SM_CXSMICON, SM_CYSMICON);
@@ -257,12 +304,8 @@ bool MainDialog::OnInitDialog(const WindowMessage&, LRESULT* result) {
 }
 
 void MainDialog::ReadOptions() {
-    RegistryKey key;
-    key.Create(HKEY_CURRENT_USER, kSettingsKeyPath, KEY_READ);
-    CheckDlgButton(window_, IDC_FLOATING,
-                   ReadOption(key, kDoublesValue) != 0 ? BST_CHECKED : BST_UNCHECKED);
-    CheckDlgButton(window_, ReadOption(key, kRadiansValue) != 0 ? IDC_RADIANS : IDC_DEGREES,
-                   BST_CHECKED);
+    CheckDlgButton(window_, IDC_FLOATING, settings_.Doubles() ? BST_CHECKED : BST_UNCHECKED);
+    CheckDlgButton(window_, settings_.Radians() ? IDC_RADIANS : IDC_DEGREES, BST_CHECKED);
 }
 
 bool MainDialog::OnAbout(const WindowMessage&, LRESULT*) {
@@ -294,10 +337,10 @@ bool MainDialog::OnCalculate(const WindowMessage&, LRESULT*) {
         const std::string expression = typed + '=';
 
         EvalFlags flags = 0;
-        if (CheckState(window_, IDC_FLOATING) != 0) {
+        if (CheckState(window_, IDC_FLOATING)) {
             flags |= EvalFlag::Floating;
         }
-        if (CheckState(window_, IDC_RADIANS) != 0) {
+        if (CheckState(window_, IDC_RADIANS)) {
             flags |= EvalFlag::Radians;
         }
         std::string output;
@@ -330,12 +373,20 @@ size_t MainDialog::AppendHistoryLine(const std::string& line) {
 }
 
 bool MainDialog::OnQuit(const WindowMessage&, LRESULT*) {
-    // An existing key only: when it is missing the options are not saved.
-    RegistryKey key;
-    key.Open(HKEY_CURRENT_USER, kSettingsKeyPath, KEY_READ | KEY_WRITE);
-    key.SetDword(kDoublesValue, CheckState(window_, IDC_FLOATING));
-    key.SetDword(kRadiansValue, CheckState(window_, IDC_RADIANS));
+    settings_.SetDoubles(CheckState(window_, IDC_FLOATING));
+    settings_.SetRadians(CheckState(window_, IDC_RADIANS));
     DestroyWindow(window_);
     PostQuitMessage(0);
+    return true;
+}
+
+bool MainDialog::OnTopmost(const WindowMessage&, LRESULT*) {
+    ToggleTopmost(window_, settings_);
+    return true;
+}
+
+// Only the setting changes here; the history shown stays as it is.
+bool MainDialog::OnKeepHistory(const WindowMessage&, LRESULT*) {
+    ToggleKeepHistory(window_, settings_);
     return true;
 }

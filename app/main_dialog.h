@@ -1,6 +1,7 @@
 // The calculator window: a modeless dialog with the history, the input box, the two
-// calculation options and the Insert menu. The check states of its controls are the options
-// and the history box's text is the history; the object holds only the window and its menu.
+// calculation options, the Insert menu and the history's menu. The check states of its
+// controls are the options and the history box's text is the history; the object holds the
+// window, its menus and the settings.
 #pragma once
 
 #include <windows.h>
@@ -9,8 +10,10 @@
 
 #include "app/event_loop.h"
 #include "app/expression_recall.h"
+#include "app/history_menu.h"
 #include "app/history_results.h"
 #include "app/resource.h"
+#include "app/settings.h"
 #include "base/translation_keys.h"
 #include "support/dialog_window.h"
 #include "translation/translate_window.h"
@@ -45,6 +48,8 @@ class MainDialog final : public DialogWindow, public MessageFilter {
     bool OnInsert(const WindowMessage& message, LRESULT* result);
     bool OnCalculate(const WindowMessage& message, LRESULT* result);
     bool OnQuit(const WindowMessage& message, LRESULT* result);
+    bool OnTopmost(const WindowMessage& message, LRESULT* result);
+    bool OnKeepHistory(const WindowMessage& message, LRESULT* result);
 
     bool InterceptInput(MSG* msg);
     HWND BeforePaste(HWND input);
@@ -52,6 +57,10 @@ class MainDialog final : public DialogWindow, public MessageFilter {
     bool OnRecallOlder();
     bool OnRecallNewer();
     void OnHistoryDoubleClick();
+    bool OnCopyInInput(HWND input);
+    void OnHistoryMenu(const MSG& msg);
+    void OnClearHistory();
+    void InsertResultAt(size_t index);
 
     void ReadOptions();
     void ShowInInput(const std::string& text);
@@ -64,4 +73,6 @@ class MainDialog final : public DialogWindow, public MessageFilter {
     HICON smallIcon_ = nullptr;
     ExpressionRecall recall_;
     HistoryResults results_;
+    HistoryMenu historyMenu_;
+    Settings settings_;
 };

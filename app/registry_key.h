@@ -32,6 +32,3 @@ class RegistryKey {
   private:
     HKEY key_ = nullptr;
 };
-
-// Where the program keeps its settings, under HKEY_CURRENT_USER.
-constexpr const char* kSettingsKeyPath = "Software\\Merrow\\Abacon";

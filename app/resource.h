@@ -7,6 +7,7 @@
 #define IDI_ABACON 128
 #define IDD_MAIN 129
 #define IDR_INSERT_MENU 201
+#define IDR_HISTORY_MENU 202
 
 // Main dialog controls. Calculate is the dialog's default button, IDOK.
 #define IDC_INPUT 1000
@@ -55,3 +56,14 @@
 #define IDM_LOG2 241
 #define IDM_CHARACTER 242
 #define IDM_I 32772
+
+// History menu commands.
+#define IDM_HISTORY_COPY 260
+#define IDM_HISTORY_COPY_RESULT 261
+#define IDM_HISTORY_INSERT_RESULT 262
+#define IDM_HISTORY_SELECT_ALL 263
+#define IDM_HISTORY_CLEAR 264
+
+// The window menu's own items. The system uses the low four bits of a system command.
+#define IDM_TOPMOST 0x0110
+#define IDM_KEEP_HISTORY 0x0120

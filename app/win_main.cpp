@@ -11,7 +11,7 @@
 #include "app/application.h"
 #include "app/event_loop.h"
 #include "app/main_dialog.h"
-#include "app/registry_key.h"
+#include "app/settings.h"
 #include "base/translation_keys.h"
 #include "support/dll_version.h"
 #include "support/message_box.h"
@@ -23,35 +23,6 @@
 namespace {
 
 constexpr uint32_t kMinimumCommonControls = 0x00040047; // 4.71
-constexpr REGSAM kReadWrite = KEY_READ | KEY_WRITE;
-// A saved name must fit with its terminator; one character less than the buffer, so a
-// name cut to 31 characters by the catalogue is not read back.
-constexpr DWORD kSavedNameCapacity = 31;
-
-// The settings key and the two above it, held open for the whole process and closed in the
-// reverse order. The chain stops at the first key that cannot be had; the later ones then
-// stay closed.
-struct SettingsKeys {
-    RegistryKey software;
-    RegistryKey merrow;
-    RegistryKey abacon;
-
-    bool Open() {
-        return software.Open(HKEY_CURRENT_USER, "SOFTWARE", kReadWrite) == ERROR_SUCCESS &&
-               merrow.Create(software.Handle(), "Merrow", kReadWrite) == ERROR_SUCCESS &&
-               abacon.Create(merrow.Handle(), "Abacon", kReadWrite) == ERROR_SUCCESS;
-    }
-};
-
-// Empty when the keys or the value are missing, not text, or too long.
-void ReadSavedLanguage(SettingsKeys& keys, char* name) {
-    name[0] = '\0';
-    if (!keys.Open()) {
-        return;
-    }
-    DWORD size = kSavedNameCapacity;
-    keys.abacon.QueryString("Language", name, &size);
-}
 
 // Creates the two windows, runs the loop and returns its result.
 int RunMainWindow(LPSTR /*commandLine*/, int showCommand) {
@@ -83,13 +54,14 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE /*previousInstance*/, LPSTR com
         ShowMessage("Requires comctl32.dll version 4.71 and better.", MB_SETFOREGROUND);
         return 0;
     }
-    // Declared in this order so that COM ends before the keys are closed.
-    SettingsKeys keys;
+    // Declared in this order so that COM ends before the settings are closed.
+    Settings settings;
     const ComInitialization com;
     InitCommonControls();
 
-    char language[kLanguageNameSize];
-    ReadSavedLanguage(keys, language);
+    // Empty when there is no saved language: the catalogue then asks for one.
+    char language[kLanguageNameSize] = {};
+    settings.Language().copy(language, kLanguageNameSize - 1);
 
     DialogLanguageChooser chooser(nullptr);
     if (!TranslationInit(ApplicationKeys(), kTranslationKeyCount, kProgramVersion, language,
@@ -102,7 +74,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE /*previousInstance*/, LPSTR com
                   problem.empty() ? nullptr : problem.c_str(), MB_SETFOREGROUND);
         return 0;
     }
-    keys.abacon.SetString("Language", language);
+    settings.SetLanguage(language);
 
     Application::Initialize(instance);
     int result = RunMainWindow(commandLine, showCommand);

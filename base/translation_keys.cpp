@@ -40,6 +40,13 @@ TranslationKey gKeys[kTranslationKeyCount] = {
     {TextId::ModuloComplex, "Modulo complex", nullptr},
     {TextId::ModZero, "Mod zero", nullptr},
     {TextId::OverComplex, "Over complex", nullptr},
+    {TextId::SystemTopmost, "SYSTEM Topmost", nullptr},
+    {TextId::SystemKeepHistory, "SYSTEM KeepHistory", nullptr},
+    {TextId::HistoryCopy, "HISTORY Copy", nullptr},
+    {TextId::HistoryCopyResult, "HISTORY CopyResult", nullptr},
+    {TextId::HistoryInsertResult, "HISTORY InsertResult", nullptr},
+    {TextId::HistorySelectAll, "HISTORY SelectAll", nullptr},
+    {TextId::HistoryClear, "HISTORY Clear", nullptr},
 };
 
 TranslationKey* gTableInUse = nullptr;

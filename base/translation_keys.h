@@ -1,5 +1,5 @@
 // The translation keys: every translated text of the program is named by its position in
-// the application's table of 37 keys. The catalogue fills the texts from the language file.
+// the application's table of 44 keys. The catalogue fills the texts from the language file.
 #pragma once
 
 #include <cstdint>
@@ -50,10 +50,17 @@ enum : int32_t {
     ModuloComplex = 34,
     ModZero = 35,
     OverComplex = 36,
+    SystemTopmost = 37,
+    SystemKeepHistory = 38,
+    HistoryCopy = 39,
+    HistoryCopyResult = 40,
+    HistoryInsertResult = 41,
+    HistorySelectAll = 42,
+    HistoryClear = 43,
 };
 } // namespace TextId
 
-constexpr int32_t kTranslationKeyCount = 37;
+constexpr int32_t kTranslationKeyCount = 44;
 
 // The application's table, in key-id order.
 TranslationKey* ApplicationKeys();

@@ -3,8 +3,10 @@
 
 #include <cstdint>
 
+#include "support/program_version.h"
+
 // The program's version as the About dialog shows it and the language file must match.
-constexpr char kProgramVersion[] = "1.0.0.0021";
+constexpr char kProgramVersion[] = ABACON_VERSION_TEXT;
 
 struct VersionNumber {
     uint16_t major;

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "app/resource.h"
+#include "support/version.h"
 #include "tests/app/about_test_support.h"
 
 namespace {
@@ -145,7 +146,7 @@ class AboutDialogTest : public ::testing::Test {
 
 void ExpectAboutTexts(const Seen& seen) {
     EXPECT_EQ(seen.caption, kAboutCaption);
-    EXPECT_EQ(seen.version, "1.0.0.0021");
+    EXPECT_EQ(seen.version, kProgramVersion);
     EXPECT_EQ(seen.visit, kVisitText);
     EXPECT_EQ(seen.link, kHomepageText);
     EXPECT_EQ(seen.linkTarget, kHomeUrl);

@@ -1,8 +1,8 @@
 #include "tests/app/main_dialog_fixture.h"
 
 #include "app/application.h"
-#include "app/registry_key.h"
 #include "app/resource.h"
+#include "app/settings.h"
 #include "base/translation_keys.h"
 
 namespace {
@@ -45,6 +45,13 @@ const char* const kEnglish[kTranslationKeyCount] = {
     "Modulo complex",
     "Mod zero",
     "Over complex",
+    "Stay on &top",
+    "&Keep the history",
+    "&Copy text",
+    "Copy the &result",
+    "&Insert the result",
+    "Select &all text",
+    "Clear the &history",
 };
 
 HKEY OpenSettings(REGSAM access) {

@@ -196,8 +196,4 @@ TEST_F(RegistryKeyTest, CloseForgetsTheHandle) {
     EXPECT_EQ(value, 3u);
 }
 
-TEST_F(RegistryKeyTest, SettingsKeyPath) {
-    EXPECT_STREQ(kSettingsKeyPath, "Software\\Merrow\\Abacon");
-}
-
 } // namespace

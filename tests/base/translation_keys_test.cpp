@@ -9,25 +9,28 @@
 namespace {
 
 const char* const kKeys[kTranslationKeyCount] = {
-    "MAIN Insert",     "MAIN Floating",
-    "MAIN Calculate",  "MAIN Angle base",
-    "MAIN Radians",    "MAIN Degrees",
-    "MAIN Quit",       "MENU Numbers",
-    "MENU NumDecimal", "MENU NumHexadecimal",
-    "MENU NumBinary",  "MENU NumCharacter",
-    "MENU NumComplex", "MENU Constants",
-    "MENU Aritmetics", "MENU Over",
-    "MENU SquareRoot", "MENU Goniometrics",
-    "MENU Radians",    "MENU Degrees",
-    "MENU Logaritmic", "MENU LogDecadic",
-    "MENU LogBinary",  "MENU LogNatural",
-    "MENU Complex",    "MENU Real",
-    "MENU Imag",       "MAIN About",
-    "ABOUT Visit",     "ABOUT Homepage",
-    "Home URL",        "Parsing failed",
-    "not implemented", "Div zero",
-    "Modulo complex",  "Mod zero",
-    "Over complex",
+    "MAIN Insert",        "MAIN Floating",
+    "MAIN Calculate",     "MAIN Angle base",
+    "MAIN Radians",       "MAIN Degrees",
+    "MAIN Quit",          "MENU Numbers",
+    "MENU NumDecimal",    "MENU NumHexadecimal",
+    "MENU NumBinary",     "MENU NumCharacter",
+    "MENU NumComplex",    "MENU Constants",
+    "MENU Aritmetics",    "MENU Over",
+    "MENU SquareRoot",    "MENU Goniometrics",
+    "MENU Radians",       "MENU Degrees",
+    "MENU Logaritmic",    "MENU LogDecadic",
+    "MENU LogBinary",     "MENU LogNatural",
+    "MENU Complex",       "MENU Real",
+    "MENU Imag",          "MAIN About",
+    "ABOUT Visit",        "ABOUT Homepage",
+    "Home URL",           "Parsing failed",
+    "not implemented",    "Div zero",
+    "Modulo complex",     "Mod zero",
+    "Over complex",       "SYSTEM Topmost",
+    "SYSTEM KeepHistory", "HISTORY Copy",
+    "HISTORY CopyResult", "HISTORY InsertResult",
+    "HISTORY SelectAll",  "HISTORY Clear",
 };
 
 TEST(TranslationKeys, TableHoldsTheKeysInIdOrder) {
@@ -61,8 +64,8 @@ TEST(TranslationKeys, LookupAnswersWithinTheTableInUseOnly) {
     TranslationUseTable(keys, kTranslationKeyCount);
     EXPECT_EQ(TranslationText(0), keys[0].text);
     EXPECT_STREQ(TranslationText(TextId::ParsingFailed), "text 31");
-    EXPECT_STREQ(TranslationText(36), "text 36");
-    EXPECT_STREQ(TranslationText(37), "String not found");
+    EXPECT_STREQ(TranslationText(43), "text 43");
+    EXPECT_STREQ(TranslationText(44), "String not found");
     EXPECT_STREQ(TranslationText(-1), "String not found");
     EXPECT_STREQ(TranslationText(INT32_MIN), "String not found");
 

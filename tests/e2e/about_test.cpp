@@ -1,5 +1,6 @@
 // The About dialog from the main dialog's button, and its home-page link.
 #include "app/resource.h"
+#include "support/version.h"
 #include "tests/e2e/abacon_test.h"
 #include "tools/drive/remote_window.h"
 #include "tools/drive/screen_capture.h"
@@ -64,7 +65,7 @@ TEST_F(AboutBox, ButtonShowsTheModalDialogCentredOverTheMainDialog) {
     EXPECT_NEAR(Centre(aboutRect.top, aboutRect.bottom), Centre(mainRect.top, mainRect.bottom), 2);
 
     EXPECT_EQ(TextOf(about), "About");
-    EXPECT_EQ(TextOf(GetDlgItem(about, IDC_VERSION)), "1.0.0.0021");
+    EXPECT_EQ(TextOf(GetDlgItem(about, IDC_VERSION)), kProgramVersion);
     EXPECT_EQ(TextOf(GetDlgItem(about, IDC_VISIT)), Text("ABOUT Visit", "English"));
     EXPECT_EQ(TextOf(GetDlgItem(about, IDC_LINK)), Text("ABOUT Homepage", "English"));
     EXPECT_GT(LinkPixels(about, kLinkColour), 0);

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "app/resource.h"
+#include "support/program_version.h"
 #include "tests/e2e/abacon_test.h"
 #include "tools/drive/remote_window.h"
 #include "tools/drive/screen_capture.h"
@@ -202,8 +203,8 @@ const UnusableFile kUnusableFiles[] = {
     {"Empty", true, NoBytes, "0xC0070000",
      "is empty: replace it with the one that came with the program."},
     {"AnotherVersion", true, AnotherVersion, "0xC0070001",
-     "belongs to another version of the program: use the one that came with version "
-     "1.0.0.0021."},
+     "belongs to another version of the program: use the one that came with "
+     "version " ABACON_VERSION_TEXT "."},
     {"MissingKey", true, WithoutQuit, "0xC0070002",
      "has no text for the key \"MAIN Quit\": add its block, or use the file that came with the "
      "program."},

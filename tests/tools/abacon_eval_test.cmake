@@ -1,6 +1,7 @@
 # End-to-end checks of abacon-eval: arguments, standard input, --status, exit codes and the
 # language file. Run by ctest as: cmake -DEVAL=<program> -DEMULATOR=<runner or empty>
-# -DWORK=<scratch directory> -P abacon_eval_test.cmake
+# -DWORK=<scratch directory> -DVERSION=<project version> -DVERSION_TEXT=<as the program shows
+# it> -P abacon_eval_test.cmake
 cmake_minimum_required(VERSION 3.21)
 
 file(REMOVE_RECURSE "${WORK}")
@@ -96,12 +97,12 @@ check(NAME empty_file ARGS --language-file "${empty}" "1" EXIT 2 OUT ""
 file(WRITE "${WORK}/old.t9n" "1.0.0.20\r\n\r\nEnglish\r\n\r\nMAIN Insert\r\nInsert")
 program_path("${WORK}/old.t9n" old)
 check(NAME old_file ARGS --language-file "${old}" "1" EXIT 2 OUT ""
-    ERR "old\\.t9n does not belong to version 1\\.0\\.0\\.0021")
+    ERR "old\\.t9n does not belong to version ${VERSION_TEXT}")
 
 # Help and version, without a language file.
 check(NAME help ARGS --help --language-file none EXIT 0
     OUT_MATCHES "^usage: abacon-eval .*\n  functions  abs sqrt sin .*Spaces are ignored\.\n$")
-check(NAME version ARGS --version EXIT 0 OUT "abacon-eval 1.0.0.21\n")
+check(NAME version ARGS --version EXIT 0 OUT "abacon-eval ${VERSION}\n")
 
 # Usage errors.
 check(NAME unknown_option ARGS --bogus "1" EXIT 2 OUT "" ERR "unknown option --bogus.*usage")

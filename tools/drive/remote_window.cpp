@@ -129,6 +129,27 @@ void PostDoubleClick(HWND window, POINT point) {
     PostMessageA(window, WM_LBUTTONUP, 0, at);
 }
 
+void PostRightClick(HWND window, POINT point) {
+    const LPARAM at = MAKELPARAM(point.x, point.y);
+    PostMessageA(window, WM_RBUTTONDOWN, MK_RBUTTON, at);
+    PostMessageA(window, WM_RBUTTONUP, 0, at);
+}
+
+std::string ClipboardText() {
+    std::string text;
+    if (!OpenClipboard(nullptr)) {
+        return text;
+    }
+    if (HANDLE data = GetClipboardData(CF_TEXT)) {
+        if (const char* bytes = static_cast<const char*>(GlobalLock(data))) {
+            text = bytes;
+            GlobalUnlock(data);
+        }
+    }
+    CloseClipboard();
+    return text;
+}
+
 RECT WindowRectOf(HWND window) {
     RECT rect{};
     GetWindowRect(window, &rect);

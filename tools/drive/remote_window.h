@@ -44,6 +44,11 @@ void PostChar(HWND window, char character);
 void PostAltKey(HWND window, char letter);
 // A double-click of the left button at point, in window's client coordinates.
 void PostDoubleClick(HWND window, POINT point);
+// A click of the right button at point, in window's client coordinates.
+void PostRightClick(HWND window, POINT point);
+
+// The text on the clipboard, empty when there is none.
+std::string ClipboardText();
 
 RECT WindowRectOf(HWND window);
 // The window that has the keyboard focus in the thread that owns window.
