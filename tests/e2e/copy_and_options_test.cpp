@@ -22,13 +22,18 @@ class CopyAndOptions : public AbaconTest {
         return main;
     }
 
-    // Right-clicks the history on the first line that holds line and chooses the item with
-    // the mnemonic letter.
-    void ChooseOnLine(HWND main, const std::string& line, char letter) {
+    // Opens the history's menu on the first line that holds line, with a right click or with
+    // the Apps key and the caret there, and chooses the item with the mnemonic letter.
+    void ChooseOnLine(HWND main, const std::string& line, char letter, bool keyboard = false) {
         const size_t at = TextOf(history_).find(line);
         ASSERT_NE(at, std::string::npos) << line;
-        const LRESULT position = SendTimed(history_, EM_POSFROMCHAR, at + 1, 0);
-        PostRightClick(history_, {LOWORD(position) + 1, HIWORD(position) + 2});
+        if (keyboard) {
+            SendTimed(history_, EM_SETSEL, at + 1, at + 1);
+            PostKey(history_, VK_APPS);
+        } else {
+            const LRESULT position = SendTimed(history_, EM_POSFROMCHAR, at + 1, 0);
+            PostRightClick(history_, {LOWORD(position) + 1, HIWORD(position) + 2});
+        }
         HWND menu = WaitForWindow(program_.Id(), kStepTimeoutMs,
                                   [](HWND window) { return ClassOf(window) == "#32768"; });
         ASSERT_NE(menu, nullptr) << "the history's menu";
@@ -67,12 +72,15 @@ TEST_F(CopyAndOptions, HistoryMenuCopiesAResultAndClearsTheHistory) {
     HWND main = Start();
     ASSERT_NE(main, nullptr);
     Calculate(main, "40+2");
-    Calculate(main, "255,x");
+    Calculate(main, "7/2");
     ChooseOnLine(main, "40+2=42", 'r');
     ASSERT_TRUE(WaitUntil(kStepTimeoutMs, [] { return ClipboardText() == "42"; }))
         << ClipboardText();
+    ChooseOnLine(main, "7/2", 'r', true);
+    ASSERT_TRUE(WaitUntil(kStepTimeoutMs, [] { return ClipboardText() == "3.5"; }))
+        << ClipboardText();
 
-    ChooseOnLine(main, "255,x", 'h');
+    ChooseOnLine(main, "7/2", 'h');
     EXPECT_EQ(TextOf(history_), "");
     PostKey(input_, VK_UP);
     Sync(main);
