@@ -10,6 +10,7 @@
 #include "app/event_loop.h"
 #include "app/expression_recall.h"
 #include "app/history_results.h"
+#include "app/kept_history.h"
 #include "app/resource.h"
 #include "base/translation_keys.h"
 #include "support/dialog_window.h"
@@ -45,6 +46,7 @@ class MainDialog final : public DialogWindow, public MessageFilter {
     bool OnInsert(const WindowMessage& message, LRESULT* result);
     bool OnCalculate(const WindowMessage& message, LRESULT* result);
     bool OnQuit(const WindowMessage& message, LRESULT* result);
+    bool OnRestoreHistory(const WindowMessage& message, LRESULT* result);
 
     bool InterceptInput(MSG* msg);
     HWND BeforePaste(HWND input);
@@ -56,6 +58,7 @@ class MainDialog final : public DialogWindow, public MessageFilter {
     void ReadOptions();
     void ShowInInput(const std::string& text);
     size_t AppendHistoryLine(const std::string& line);
+    size_t AppendHistoryText(const std::string& text, size_t longestLine);
 
     HINSTANCE instance_ = nullptr;
     HMENU menu_ = nullptr;       // menu resource, kept for the dialog's lifetime
@@ -64,4 +67,5 @@ class MainDialog final : public DialogWindow, public MessageFilter {
     HICON smallIcon_ = nullptr;
     ExpressionRecall recall_;
     HistoryResults results_;
+    KeptHistory kept_;
 };

@@ -171,8 +171,8 @@ bool ReadHistoryRecord(std::string_view line, KeptCalculation* calculation) {
     return hasOk && hasIn && hasOut;
 }
 
-NewestCalculations ReadNewestCalculations(std::string_view bytes, bool fromStart,
-                                          std::size_t keep, std::size_t countTo) {
+NewestCalculations ReadNewestCalculations(std::string_view bytes, bool fromStart, std::size_t keep,
+                                          std::size_t countTo) {
     NewestCalculations newest;
     KeptCalculation calculation;
     std::size_t end = bytes.size();

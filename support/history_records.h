@@ -36,8 +36,8 @@ struct NewestCalculations {
 // The newest keep records of bytes, the end of a history file; counts records up to
 // countTo. When fromStart is false the bytes begin somewhere in the file, and their first
 // line, which may be the end of a longer one, is not read.
-NewestCalculations ReadNewestCalculations(std::string_view bytes, bool fromStart,
-                                          std::size_t keep, std::size_t countTo);
+NewestCalculations ReadNewestCalculations(std::string_view bytes, bool fromStart, std::size_t keep,
+                                          std::size_t countTo);
 
 // text as the history box shows it: tabs and CR LF line breaks stay, any other control
 // character becomes a blank, so that a record never shows one. The length is kept.

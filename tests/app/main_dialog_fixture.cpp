@@ -45,6 +45,7 @@ const char* const kEnglish[kTranslationKeyCount] = {
     "Modulo complex",
     "Mod zero",
     "Over complex",
+    "The history cannot be saved:",
 };
 
 HKEY OpenSettings(REGSAM access) {
@@ -143,6 +144,7 @@ void MainDialogTest::SetUp() {
     doubles_ = std::make_unique<SavedSetting>("Doubles");
     radians_ = std::make_unique<SavedSetting>("Radians");
 
+    SetEnvironmentVariableA("APPDATA", appData_.Path("AppData").c_str());
     Application::Initialize(GetModuleHandleA(nullptr));
     ASSERT_TRUE(Application::RegisterLoop(&loop_));
 }

@@ -62,7 +62,7 @@ TEST(TranslationKeys, LookupAnswersWithinTheTableInUseOnly) {
     EXPECT_EQ(TranslationText(0), keys[0].text);
     EXPECT_STREQ(TranslationText(TextId::ParsingFailed), "text 31");
     EXPECT_STREQ(TranslationText(36), "text 36");
-    EXPECT_STREQ(TranslationText(37), "String not found");
+    EXPECT_STREQ(TranslationText(kTranslationKeyCount), "String not found");
     EXPECT_STREQ(TranslationText(-1), "String not found");
     EXPECT_STREQ(TranslationText(INT32_MIN), "String not found");
 
