@@ -27,7 +27,7 @@ HistoryLines LinesOf(const std::vector<KeptCalculation>& calculations);
 
 class KeptHistory {
   public:
-    static constexpr std::size_t kShown = 1000;    // calculations restored at start
+    static constexpr std::size_t kShown = 1000;     // calculations restored at start
     static constexpr std::size_t kTrimAbove = 2000; // more at start, and the file keeps kShown
 
     KeptHistory();

@@ -104,8 +104,8 @@ bool ReplaceFileContent(const std::string& path, const std::string& bytes) {
                                     FILE_ATTRIBUTE_NORMAL, nullptr));
         written = file.Valid() && WriteAll(file, bytes);
     }
-    if (written && MoveFileExA(temporary, path.c_str(),
-                               MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+    if (written &&
+        MoveFileExA(temporary, path.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
         return true;
     }
     const DWORD error = GetLastError();

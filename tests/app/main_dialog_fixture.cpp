@@ -178,6 +178,10 @@ void MainDialogTest::Open() {
     RunPending();
 }
 
+void MainDialogTest::ForgetKeptHistory() {
+    DeleteFileA(appData_.Path("AppData\\Merrow\\Abacon\\History.txt").c_str());
+}
+
 void MainDialogTest::RunPending() {
     // The quit message comes only after every other posted message.
     PostQuitMessage(0);

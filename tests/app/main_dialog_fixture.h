@@ -49,6 +49,8 @@ class MainDialogTest : public ::testing::Test {
     // Creates the dialog, then handles what is pending. It stays hidden: a shown window
     // costs Wine a round trip to the X server for every change of the edit boxes.
     void Open();
+    // Removes the file of the calculations kept between starts.
+    void ForgetKeptHistory();
     // Handles every pending message through the loop and the dialog's filter.
     void RunPending();
 

@@ -27,7 +27,7 @@ const char* const kKeys[kTranslationKeyCount] = {
     "Home URL",        "Parsing failed",
     "not implemented", "Div zero",
     "Modulo complex",  "Mod zero",
-    "Over complex",
+    "Over complex",    "HISTORY Unsaved",
 };
 
 TEST(TranslationKeys, TableHoldsTheKeysInIdOrder) {
