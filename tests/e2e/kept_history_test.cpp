@@ -2,6 +2,8 @@
 // once, and from files that are damaged or cannot be used. Prints the times it takes.
 #include <chrono>
 #include <cstdio>
+#include <filesystem>
+#include <fstream>
 #include <functional>
 
 #include "app/resource.h"
@@ -17,17 +19,13 @@ double MsSince(Clock::time_point start) {
     return std::chrono::duration<double, std::milli>(Clock::now() - start).count();
 }
 
-std::string Records(int count, const std::string& prefix = "") {
+// The records of the calculations prefix1+1=2 to prefixcount+1, their lines ending in end.
+std::string Records(int count, const std::string& prefix = "", const std::string& end = "\r\n") {
     std::string records;
     for (int n = 1; n <= count; ++n) {
-        records += HistoryRecord({prefix + std::to_string(n) + "+1", std::to_string(n + 1), true});
-    }
-    return records;
-}
-
-std::string WithLineEnd(std::string records, const std::string& end) {
-    for (size_t at = records.find("\r\n"); at != std::string::npos; at = records.find("\r\n", at)) {
-        records.replace(at, 2, end);
+        const std::string line =
+            HistoryRecord({prefix + std::to_string(n) + "+1", std::to_string(n + 1), true});
+        records += line.substr(0, line.size() - 2) + end;
     }
     return records;
 }
@@ -46,9 +44,7 @@ class KeptHistory : public AbaconTest {
         AbaconTest::SetUp();
         WriteSettingString("Language", "English");
         WriteSettingDword("Doubles", 0);
-        CreateDirectoryA(appData_.c_str(), nullptr);
-        CreateDirectoryA((appData_ + "\\Merrow").c_str(), nullptr);
-        CreateDirectoryA((appData_ + "\\Merrow\\Abacon").c_str(), nullptr);
+        std::filesystem::create_directories(appData_ + "\\Merrow\\Abacon");
         SetFileAttributesA(HistoryFile().c_str(), FILE_ATTRIBUTE_NORMAL);
         DeleteFileA(HistoryFile().c_str());
     }
@@ -58,20 +54,9 @@ class KeptHistory : public AbaconTest {
         return WaitForMainWindow();
     }
 
-    std::string Kept() {
-        std::string bytes;
-        ReadFileText(HistoryFile(), &bytes);
-        return bytes;
-    }
-
-    static bool ReadFileText(const std::string& path, std::string* bytes) {
-        HANDLE file = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
-                                  nullptr, OPEN_EXISTING, 0, nullptr);
-        DWORD size = GetFileSize(file, nullptr), got = 0;
-        bytes->assign(size == INVALID_FILE_SIZE ? 0 : size, '\0');
-        const bool read = ReadFile(file, &(*bytes)[0], size, &got, nullptr) != FALSE;
-        CloseHandle(file);
-        return read && got == size;
+    std::string Kept() const {
+        std::ifstream in(HistoryFile(), std::ios::binary);
+        return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
     }
 };
 
@@ -132,8 +117,8 @@ TEST_F(KeptHistory, BadFilesStartAsUsual) {
         std::function<void()> spoil;
     } cases[] = {
         {"not text", "\x89PNG\x1A\n\x01\xFF\n" + Records(1), "1+1=2", {}},
-        {"LF only", "junk\n" + WithLineEnd(Records(2), "\n"), "2+1=3", {}},
-        {"CR only", "junk\r" + WithLineEnd(Records(2), "\r"), "2+1=3", {}},
+        {"LF only", "junk\n" + Records(2, "", "\n"), "2+1=3", {}},
+        {"CR only", "junk\r" + Records(2, "", "\r"), "2+1=3", {}},
         {"NUL bytes", Records(1) + std::string(300, '\0') + Records(2, "7"), "72+1=3", {}},
         {"10 MB line",
          Records(1) + big.substr(0, 10 << 20) + "\r\n" + Records(1, "5"),
