@@ -329,13 +329,14 @@ bool MainDialog::OnCalculate(const WindowMessage&, LRESULT*) {
     return true;
 }
 
-// One replacement at the end of the text: fast however long the history is, and no
-// character of the line is interpreted as an editing key. Returns where the line begins.
+// A line and its line break; returns where the line begins.
 size_t MainDialog::AppendHistoryLine(const std::string& line) {
     return AppendHistoryText(line + "\r\n", line.size());
 }
 
-// Lines, each with its line break, the longest of them longestLine characters long.
+// Lines, each with its line break, the longest of them longestLine characters long. One
+// replacement at the end of the text: fast however long the history is, and no character
+// of the lines is interpreted as an editing key. Returns where the text begins.
 size_t MainDialog::AppendHistoryText(const std::string& text, size_t longestLine) {
     HWND history = GetDlgItem(window_, IDC_HISTORY);
     if (longestLine > kLongestWrappedLine && WrapsLines(history)) {
