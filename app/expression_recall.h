@@ -1,5 +1,6 @@
-// The expressions calculated since the program started, brought back into the input box with
-// Up and Down as a shell brings back its commands.
+// The expressions calculated since the program started, after those kept from earlier
+// starts, brought back into the input box with Up and Down as a shell brings back its
+// commands.
 #pragma once
 
 #include <string>

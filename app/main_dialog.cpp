@@ -12,6 +12,13 @@
 #include "support/clipboard_text.h"
 #include "support/window_text.h"
 
+namespace {
+
+// Posted at initialisation, so that the kept history comes once the window is shown.
+constexpr UINT kRestoreHistoryMessage = WM_APP;
+
+} // namespace
+
 const MessageEntry<MainDialog> MainDialog::kMessages[] = {
     ForMessage(WM_INITDIALOG, &MainDialog::OnInitDialog),
     ForCommand(IDC_ABOUT, &MainDialog::OnAbout),
@@ -21,6 +28,7 @@ const MessageEntry<MainDialog> MainDialog::kMessages[] = {
     ForSystemCommand(SC_CLOSE, &MainDialog::OnQuit),
     ForSystemCommand(IDM_TOPMOST, &MainDialog::OnTopmost),
     ForSystemCommand(IDM_KEEP_HISTORY, &MainDialog::OnKeepHistory),
+    ForMessage(kRestoreHistoryMessage, &MainDialog::OnRestoreHistory),
 };
 
 namespace {
@@ -262,11 +270,16 @@ void MainDialog::OnHistoryMenu(const MSG& msg) {
     }
 }
 
-// Empties the history box, the places of its results and the recall list.
+// Empties the history box, the places of its results, the recall list and the kept file.
 void MainDialog::OnClearHistory() {
     SetDlgItemTextA(window_, IDC_HISTORY, "");
     results_.Clear();
     recall_.Clear();
+    std::string problem;
+    kept_.Clear(&problem);
+    if (!problem.empty()) {
+        AppendHistoryLine(problem);
+    }
 }
 
 bool MainDialog::HandleMessage(const WindowMessage& message, LRESULT* result) {
@@ -299,6 +312,8 @@ bool MainDialog::OnInitDialog(const WindowMessage&, LRESULT* result) {
     SendDlgItemMessageA(window_, IDC_HISTORY, EM_SETLIMITTEXT, 0, 0);
     SendDlgItemMessageA(window_, IDC_INPUT, EM_SETLIMITTEXT, 0, 0);
     ReadOptions();
+    kept_.SetEnabled(settings_.KeepHistory());
+    PostMessageA(window_, kRestoreHistoryMessage, 0, 0);
     *result = TRUE;
     return true;
 }
@@ -344,12 +359,18 @@ bool MainDialog::OnCalculate(const WindowMessage&, LRESULT*) {
             flags |= EvalFlag::Radians;
         }
         std::string output;
-        if (Evaluate(expression.c_str(), flags, &output)) {
+        const bool succeeded = Evaluate(expression.c_str(), flags, &output);
+        if (succeeded) {
             const size_t first = AppendHistoryLine(expression + output);
             results_.Add(first, first + expression.size() + output.size(), output);
         } else {
             AppendHistoryLine(expression);
             AppendHistoryLine(output);
+        }
+        std::string problem;
+        kept_.Append({typed, output, succeeded}, &problem);
+        if (!problem.empty()) {
+            AppendHistoryLine(problem);
         }
         SetWindowTextA(input, "");
     }
@@ -357,19 +378,44 @@ bool MainDialog::OnCalculate(const WindowMessage&, LRESULT*) {
     return true;
 }
 
-// One replacement at the end of the text: fast however long the history is, and no
-// character of the line is interpreted as an editing key. Returns where the line begins.
+// A line and its line break; returns where the line begins.
 size_t MainDialog::AppendHistoryLine(const std::string& line) {
+    return AppendHistoryText(line + "\r\n", line.size());
+}
+
+// Lines, each with its line break, the longest of them longestLine characters long. One
+// replacement at the end of the text: fast however long the history is, and no character
+// of the lines is interpreted as an editing key. Returns where the text begins.
+size_t MainDialog::AppendHistoryText(const std::string& text, size_t longestLine) {
     HWND history = GetDlgItem(window_, IDC_HISTORY);
-    if (line.size() > kLongestWrappedLine && WrapsLines(history)) {
+    if (longestLine > kLongestWrappedLine && WrapsLines(history)) {
         history = StopWrapping(history, WS_HSCROLL);
     }
-    const std::string text = line + "\r\n";
     const WPARAM end = static_cast<WPARAM>(GetWindowTextLengthA(history));
     SendMessageA(history, EM_SETSEL, end, static_cast<LPARAM>(end));
     SendMessageA(history, EM_REPLACESEL, FALSE, reinterpret_cast<LPARAM>(text.c_str()));
     SendMessageA(history, EM_SCROLLCARET, 0, 0);
     return end;
+}
+
+// The kept calculations, before the first one of this start, in one replacement.
+bool MainDialog::OnRestoreHistory(const WindowMessage&, LRESULT*) {
+    std::string problem;
+    const std::vector<KeptCalculation> kept = kept_.Load(&problem);
+    for (const KeptCalculation& calculation : kept) {
+        recall_.Add(calculation.expression);
+    }
+    const HistoryLines lines = LinesOf(kept);
+    if (!lines.text.empty()) {
+        const size_t start = AppendHistoryText(lines.text, lines.longestLine);
+        for (const HistoryLines::Result& line : lines.results) {
+            results_.Add(start + line.first, start + line.end, line.output);
+        }
+    }
+    if (!problem.empty()) {
+        AppendHistoryLine(problem);
+    }
+    return true;
 }
 
 bool MainDialog::OnQuit(const WindowMessage&, LRESULT*) {
@@ -385,8 +431,8 @@ bool MainDialog::OnTopmost(const WindowMessage&, LRESULT*) {
     return true;
 }
 
-// Only the setting changes here; the history shown stays as it is.
+// From now on the file is written or left alone; the history shown stays as it is.
 bool MainDialog::OnKeepHistory(const WindowMessage&, LRESULT*) {
-    ToggleKeepHistory(window_, settings_);
+    kept_.SetEnabled(ToggleKeepHistory(window_, settings_));
     return true;
 }

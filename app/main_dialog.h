@@ -12,6 +12,7 @@
 #include "app/expression_recall.h"
 #include "app/history_menu.h"
 #include "app/history_results.h"
+#include "app/kept_history.h"
 #include "app/resource.h"
 #include "app/settings.h"
 #include "base/translation_keys.h"
@@ -50,6 +51,7 @@ class MainDialog final : public DialogWindow, public MessageFilter {
     bool OnQuit(const WindowMessage& message, LRESULT* result);
     bool OnTopmost(const WindowMessage& message, LRESULT* result);
     bool OnKeepHistory(const WindowMessage& message, LRESULT* result);
+    bool OnRestoreHistory(const WindowMessage& message, LRESULT* result);
 
     bool InterceptInput(MSG* msg);
     HWND BeforePaste(HWND input);
@@ -65,6 +67,7 @@ class MainDialog final : public DialogWindow, public MessageFilter {
     void ReadOptions();
     void ShowInInput(const std::string& text);
     size_t AppendHistoryLine(const std::string& line);
+    size_t AppendHistoryText(const std::string& text, size_t longestLine);
 
     HINSTANCE instance_ = nullptr;
     HMENU menu_ = nullptr;       // menu resource, kept for the dialog's lifetime
@@ -75,4 +78,5 @@ class MainDialog final : public DialogWindow, public MessageFilter {
     HistoryResults results_;
     HistoryMenu historyMenu_;
     Settings settings_;
+    KeptHistory kept_;
 };

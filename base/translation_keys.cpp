@@ -47,6 +47,7 @@ TranslationKey gKeys[kTranslationKeyCount] = {
     {TextId::HistoryInsertResult, "HISTORY InsertResult", nullptr},
     {TextId::HistorySelectAll, "HISTORY SelectAll", nullptr},
     {TextId::HistoryClear, "HISTORY Clear", nullptr},
+    {TextId::HistoryUnsaved, "HISTORY Unsaved", nullptr},
 };
 
 TranslationKey* gTableInUse = nullptr;

@@ -1,5 +1,5 @@
 // The translation keys: every translated text of the program is named by its position in
-// the application's table of 44 keys. The catalogue fills the texts from the language file.
+// the application's table of 45 keys. The catalogue fills the texts from the language file.
 #pragma once
 
 #include <cstdint>
@@ -57,10 +57,11 @@ enum : int32_t {
     HistoryInsertResult = 41,
     HistorySelectAll = 42,
     HistoryClear = 43,
+    HistoryUnsaved = 44,
 };
 } // namespace TextId
 
-constexpr int32_t kTranslationKeyCount = 44;
+constexpr int32_t kTranslationKeyCount = 45;
 
 // The application's table, in key-id order.
 TranslationKey* ApplicationKeys();

@@ -57,6 +57,27 @@ class SelectedObject {
     HGDIOBJ previous_;
 };
 
+// An open file (CreateFileA / CloseHandle); invalid when the open failed. Closing keeps the
+// thread's last error, which explains a failure that comes before it.
+class FileHandle {
+  public:
+    explicit FileHandle(HANDLE handle) : handle_(handle) {}
+    ~FileHandle() {
+        if (handle_ != INVALID_HANDLE_VALUE) {
+            const DWORD error = GetLastError();
+            CloseHandle(handle_);
+            SetLastError(error);
+        }
+    }
+    FileHandle(const FileHandle&) = delete;
+    FileHandle& operator=(const FileHandle&) = delete;
+    bool Valid() const { return handle_ != INVALID_HANDLE_VALUE; }
+    operator HANDLE() const { return handle_; }
+
+  private:
+    HANDLE handle_;
+};
+
 // COM on this thread (CoInitialize / CoUninitialize); whether it started is not examined.
 class ComInitialization {
   public:

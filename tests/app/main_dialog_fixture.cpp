@@ -52,6 +52,7 @@ const char* const kEnglish[kTranslationKeyCount] = {
     "&Insert the result",
     "Select &all text",
     "Clear the &history",
+    "The history cannot be saved:",
 };
 
 HKEY OpenSettings(REGSAM access) {
@@ -150,6 +151,7 @@ void MainDialogTest::SetUp() {
     doubles_ = std::make_unique<SavedSetting>("Doubles");
     radians_ = std::make_unique<SavedSetting>("Radians");
 
+    SetEnvironmentVariableA("APPDATA", appData_.Path("AppData").c_str());
     Application::Initialize(GetModuleHandleA(nullptr));
     ASSERT_TRUE(Application::RegisterLoop(&loop_));
 }
@@ -181,6 +183,10 @@ void MainDialogTest::Open() {
     window_ = dialog_->Create(GetModuleHandleA(nullptr));
     ASSERT_NE(nullptr, window_);
     RunPending();
+}
+
+void MainDialogTest::ForgetKeptHistory() {
+    DeleteFileA(appData_.Path("AppData\\Merrow\\Abacon\\History.txt").c_str());
 }
 
 void MainDialogTest::RunPending() {

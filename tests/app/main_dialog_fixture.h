@@ -1,6 +1,7 @@
 // Test fixture: the program's real main dialog, created from the linked resources with
 // English texts in the key table and its own message loop. The settings values the dialog
-// reads and writes are saved before each test and put back afterwards.
+// reads and writes are saved before each test and put back afterwards, and APPDATA names an
+// empty folder of the test's own.
 #pragma once
 
 #include <windows.h>
@@ -13,6 +14,7 @@
 
 #include "app/event_loop.h"
 #include "app/main_dialog.h"
+#include "tests/support/temp_dir.h"
 
 // A value of the settings key, restored (or deleted when it was missing) on destruction.
 class SavedSetting {
@@ -47,6 +49,8 @@ class MainDialogTest : public ::testing::Test {
     // Creates the dialog, then handles what is pending. It stays hidden: a shown window
     // costs Wine a round trip to the X server for every change of the edit boxes.
     void Open();
+    // Removes the file of the calculations kept between starts.
+    void ForgetKeptHistory();
     // Handles every pending message through the loop and the dialog's filter.
     void RunPending();
 
@@ -63,6 +67,7 @@ class MainDialogTest : public ::testing::Test {
 
   private:
     EventLoop loop_;
+    TempDir appData_; // the kept history's folder is made in it, fresh for every test
     std::vector<std::string> texts_;
     bool keyExisted_ = false;
     std::unique_ptr<SavedSetting> doubles_;

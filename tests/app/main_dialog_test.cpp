@@ -145,6 +145,7 @@ TEST_F(MainDialogTest, CalculationAddsOneHistoryLine) {
         Calculate(c.input);
         EXPECT_EQ(c.history, Text(IDC_HISTORY)) << c.input;
         dialog_.reset();
+        ForgetKeptHistory();
     }
 }
 

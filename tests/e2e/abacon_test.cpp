@@ -141,6 +141,8 @@ void AbaconTest::SetUp() {
     ASSERT_TRUE(
         CopyFileA((root + "\\Abacon.t9n").c_str(), (directory_ + "\\Abacon.t9n").c_str(), FALSE));
     ASSERT_TRUE(ReadLanguageFile(root + "\\Abacon.t9n", &shipped_));
+    appData_ = directory_ + "\\AppData";
+    DeleteFileA(HistoryFile().c_str());
 }
 
 void AbaconTest::UseLanguageFile(const std::string& bytes) {
@@ -152,6 +154,7 @@ void AbaconTest::RemoveLanguageFile() {
 }
 
 void AbaconTest::StartProgram() {
+    SetEnvironmentVariableA("APPDATA", appData_.empty() ? nullptr : appData_.c_str());
     ASSERT_TRUE(program_.Start(directory_ + "\\Abacon.exe", directory_));
 }
 

@@ -1,5 +1,6 @@
 // The fixture of the end-to-end tests: every test gets a scratch copy of the program and of
-// its language file, an empty settings key, and starts the real program as a user would.
+// its language file, an empty settings key, an APPDATA folder of its own without a kept
+// history, and starts the real program as a user would.
 // The helpers find its windows again and drive them; every wait has a deadline.
 #pragma once
 
@@ -67,6 +68,9 @@ class AbaconTest : public ::testing::Test {
     // Saves a picture of the screen area as build/windows/screenshots/name.bmp.
     void SaveScreenshot(const RECT& area, const std::string& name);
 
+    // The file of the calculations kept between starts, in the test's APPDATA folder.
+    std::string HistoryFile() const { return appData_ + "\\Merrow\\Abacon\\History.txt"; }
+
     std::string Text(const char* key, const std::string& language) const {
         return shipped_.Text(key, shipped_.LanguageIndex(language));
     }
@@ -74,4 +78,5 @@ class AbaconTest : public ::testing::Test {
     LanguageFile shipped_;
     RemoteProcess program_;
     std::string directory_;
+    std::string appData_; // what the program started next gets as APPDATA
 };

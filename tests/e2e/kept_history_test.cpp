@@ -1,0 +1,214 @@
+// The calculations kept between starts: back after a Quit or a kill, from two windows at
+// once, and from files that are damaged or cannot be used. Prints the times it takes.
+#include <chrono>
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <functional>
+
+#include "app/resource.h"
+#include "support/history_records.h"
+#include "tests/e2e/abacon_test.h"
+#include "tools/drive/remote_window.h"
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+double MsSince(Clock::time_point start) {
+    return std::chrono::duration<double, std::milli>(Clock::now() - start).count();
+}
+
+// The records of the calculations prefix1+1=2 to prefixcount+1, their lines ending in end.
+std::string Records(int count, const std::string& prefix = "", const std::string& end = "\r\n") {
+    std::string records;
+    for (int n = 1; n <= count; ++n) {
+        const std::string line =
+            HistoryRecord({prefix + std::to_string(n) + "+1", std::to_string(n + 1), true});
+        records += line.substr(0, line.size() - 2) + end;
+    }
+    return records;
+}
+
+// Milliseconds until done holds, polled closely.
+double MsUntil(Clock::time_point start, const std::function<bool()>& done) {
+    while (!done() && MsSince(start) < kStartTimeoutMs) {
+        Sleep(1);
+    }
+    return MsSince(start);
+}
+
+class KeptHistory : public AbaconTest {
+  protected:
+    void SetUp() override {
+        AbaconTest::SetUp();
+        WriteSettingString("Language", "English");
+        WriteSettingDword("Doubles", 0);
+        std::filesystem::create_directories(appData_ + "\\Merrow\\Abacon");
+        SetFileAttributesA(HistoryFile().c_str(), FILE_ATTRIBUTE_NORMAL);
+        DeleteFileA(HistoryFile().c_str());
+    }
+
+    HWND Start() {
+        StartProgram();
+        return WaitForMainWindow();
+    }
+
+    std::string Kept() const {
+        std::ifstream in(HistoryFile(), std::ios::binary);
+        return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    }
+};
+
+TEST_F(KeptHistory, LinesComeBackWithRecallAndResults) {
+    HWND main = Start();
+    ASSERT_NE(main, nullptr);
+    Calculate(main, "40+2");
+    Calculate(main, "2+*3");
+    Calculate(main, "1+\r\n\t2=\xE9");
+    const std::string shown = TextOf(GetDlgItem(main, IDC_HISTORY));
+    ASSERT_EQ(EndAndWait(main, IDC_QUIT), 0);
+
+    main = Start();
+    ASSERT_NE(main, nullptr);
+    HWND input = GetDlgItem(main, IDC_INPUT);
+    EXPECT_EQ(TextOf(GetDlgItem(main, IDC_HISTORY)), shown);
+    PostKey(input, VK_UP);
+    Sync(main);
+    EXPECT_EQ(TextOf(input), "1+\r\n\t2=\xE9");
+    SetTextOf(input, "");
+    HWND history = GetDlgItem(main, IDC_HISTORY);
+    const LRESULT position = SendTimed(history, EM_POSFROMCHAR, 5, 0);
+    PostDoubleClick(history, {LOWORD(position) + 1, HIWORD(position) + 2});
+    EXPECT_TRUE(WaitUntil(kStepTimeoutMs, [&] { return TextOf(input) == "42"; }));
+
+    // Killed right after Enter, the calculation is kept all the same.
+    EXPECT_EQ(Calculate(main, "6*7", Press::EnterKey), "6*7=42\r\n");
+    program_.Kill();
+    main = Start();
+    ASSERT_NE(main, nullptr);
+    EXPECT_EQ(TextOf(GetDlgItem(main, IDC_HISTORY)), shown + "6*7=42\r\n");
+    EXPECT_EQ(EndAndWait(main, IDC_QUIT), 0);
+}
+
+TEST_F(KeptHistory, TwoWindowsKeepEveryRecord) {
+    HWND first = Start();
+    RemoteProcess other;
+    ASSERT_TRUE(other.Start(directory_ + "\\Abacon.exe", directory_));
+    HWND second = WaitForWindow(other.Id(), kStartTimeoutMs, IsMainDialog);
+    ASSERT_TRUE(first != nullptr && second != nullptr);
+    for (int n = 1; n <= 10; ++n) {
+        Calculate(n % 2 != 0 ? first : second, std::to_string(n) + "+1");
+    }
+    const NewestCalculations kept = ReadNewestCalculations(Kept(), true, 100, 100);
+    ASSERT_EQ(kept.calculations.size(), 10u) << Kept();
+    for (int n = 1; n <= 10; ++n) {
+        EXPECT_EQ(kept.calculations[n - 1].expression, std::to_string(n) + "+1");
+    }
+}
+
+TEST_F(KeptHistory, BadFilesStartAsUsual) {
+    const std::string unsaved = Text("HISTORY Unsaved", "English");
+    const std::string big(100 << 20, 'x');
+    const struct {
+        const char* name;
+        std::string file;
+        const char* shown; // the last line restored
+        std::function<void()> spoil;
+    } cases[] = {
+        {"not text", "\x89PNG\x1A\n\x01\xFF\n" + Records(1), "1+1=2", {}},
+        {"LF only", "junk\n" + Records(2, "", "\n"), "2+1=3", {}},
+        {"CR only", "junk\r" + Records(2, "", "\r"), "2+1=3", {}},
+        {"NUL bytes", Records(1) + std::string(300, '\0') + Records(2, "7"), "72+1=3", {}},
+        {"10 MB line",
+         Records(1) + big.substr(0, 10 << 20) + "\r\n" + Records(1, "5"),
+         "51+1=2",
+         {}},
+        {"100 MB", big + "\r\n" + Records(3), "3+1=4", {}},
+        {"2,001 records", Records(2001), "2001+1=2002", {}},
+        {"read-only", Records(1), "1+1=2",
+         [&] { SetFileAttributesA(HistoryFile().c_str(), FILE_ATTRIBUTE_READONLY); }},
+        {"folder not creatable", Records(1), "", [&] { appData_ = HistoryFile() + "\\AppData"; }},
+        {"locked", Records(1), "", {}},
+    };
+    for (const auto& c : cases) {
+        SetUp();
+        ASSERT_TRUE(WriteFileBytes(HistoryFile(), c.file));
+        if (c.spoil) {
+            c.spoil();
+        }
+        HANDLE lock = std::string(c.name) == "locked"
+                          ? CreateFileA(HistoryFile().c_str(), GENERIC_READ, 0, nullptr,
+                                        OPEN_EXISTING, 0, nullptr)
+                          : INVALID_HANDLE_VALUE;
+        // Whether the system lets the file be written: a read-only file is writable by root.
+        HANDLE probe = CreateFileA(HistoryFile().c_str(), FILE_APPEND_DATA, FILE_SHARE_READ,
+                                   nullptr, OPEN_EXISTING, 0, nullptr);
+        const bool saved = probe != INVALID_HANDLE_VALUE;
+        CloseHandle(probe);
+        const Clock::time_point start = Clock::now();
+        HWND main = Start();
+        ASSERT_NE(main, nullptr) << c.name;
+        const std::string history = TextOf(GetDlgItem(main, IDC_HISTORY));
+        const size_t said = history.find(unsaved);
+        std::printf("%-22s %6.0f ms to the window after the splash, %s\n", c.name, MsSince(start),
+                    said == std::string::npos ? "writable" : history.c_str() + said);
+        EXPECT_NE(history.find(std::string(c.shown) + "\r\n"), std::string::npos) << c.name;
+        EXPECT_EQ(said != std::string::npos, !saved) << c.name << history;
+        for (const char ch : history) {
+            EXPECT_TRUE(static_cast<unsigned char>(ch) >= 0x20 || ch == '\r' || ch == '\n')
+                << c.name;
+        }
+        EXPECT_EQ(EndAndWait(main, IDC_QUIT), 0) << c.name;
+        CloseHandle(lock);
+        if (saved) {
+            const size_t records = ReadNewestCalculations(Kept(), true, 3000, 3000).found;
+            EXPECT_LE(records, 1000u) << c.name;
+            EXPECT_LT(Kept().size(), 20u << 20) << c.name << " is trimmed when it is too long";
+        }
+    }
+}
+
+// The figures, printed: start to the visible window, to the restored history, and a
+// calculation from Enter to its line, with 1,000 kept calculations, none, and none kept.
+TEST_F(KeptHistory, Timings) {
+    for (const int kept : {0, 1000, 0, 1000, -1}) {
+        SetUp();
+        ASSERT_TRUE(WriteFileBytes(HistoryFile(), kept > 0 ? Records(kept) : ""));
+        if (kept < 0) {
+            appData_.clear(); // no APPDATA: nothing is read or written
+        }
+        const Clock::time_point start = Clock::now();
+        StartProgram();
+        HWND main = nullptr;
+        const double shown = MsUntil(start, [&] {
+            for (HWND window : VisibleWindowsOf(program_.Id())) {
+                main = IsMainDialog(window) ? window : main;
+            }
+            return main != nullptr;
+        });
+        HWND history = GetDlgItem(main, IDC_HISTORY);
+        const double complete = MsUntil(start, [&] {
+            return kept <= 0 || TextOf(history).find("\r\n1000+1=1001\r\n") != std::string::npos;
+        });
+        ASSERT_EQ(WaitForMainWindow(), main);
+        HWND input = GetDlgItem(main, IDC_INPUT);
+        double calculating = 0;
+        for (int n = 0; n < 20; ++n) {
+            SetTextOf(input, "1+" + std::to_string(n));
+            const LRESULT before = SendTimed(history, WM_GETTEXTLENGTH, 0, 0);
+            const Clock::time_point enter = Clock::now();
+            PostKey(input, VK_RETURN);
+            calculating += MsUntil(
+                enter, [&] { return SendTimed(history, WM_GETTEXTLENGTH, 0, 0) != before; });
+        }
+        std::printf("%-11s window %5.0f ms, history complete %5.0f ms, Enter to line %5.1f ms\n",
+                    kept < 0    ? "off"
+                    : kept == 0 ? "none kept"
+                                : "1,000 kept",
+                    shown, complete, calculating / 20);
+        EXPECT_EQ(EndAndWait(main, IDC_QUIT), 0);
+    }
+}
+
+} // namespace
