@@ -7,6 +7,7 @@
 #include "app/edit_box_wrapping.h"
 #include "app/insert_menu.h"
 #include "app/registry_key.h"
+#include "engine/answer_completion.h"
 #include "engine/evaluate.h"
 #include "support/center_window.h"
 #include "support/window_text.h"
@@ -291,7 +292,7 @@ bool MainDialog::OnCalculate(const WindowMessage&, LRESULT*) {
     const std::string typed = WindowText(input);
     if (!typed.empty()) {
         recall_.Add(typed);
-        const std::string expression = typed + '=';
+        const std::string expression = CompleteWithAnswer(typed) + '=';
 
         EvalFlags flags = 0;
         if (CheckState(window_, IDC_FLOATING) != 0) {
@@ -301,7 +302,7 @@ bool MainDialog::OnCalculate(const WindowMessage&, LRESULT*) {
             flags |= EvalFlag::Radians;
         }
         std::string output;
-        if (Evaluate(expression.c_str(), flags, &output)) {
+        if (Evaluate(expression.c_str(), flags, &answer_, &output)) {
             const size_t first = AppendHistoryLine(expression + output);
             results_.Add(first, first + expression.size() + output.size(), output);
         } else {

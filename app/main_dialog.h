@@ -12,6 +12,7 @@
 #include "app/history_results.h"
 #include "app/resource.h"
 #include "base/translation_keys.h"
+#include "engine/value.h"
 #include "support/dialog_window.h"
 #include "translation/translate_window.h"
 
@@ -64,4 +65,5 @@ class MainDialog final : public DialogWindow, public MessageFilter {
     HICON smallIcon_ = nullptr;
     ExpressionRecall recall_;
     HistoryResults results_;
+    Value answer_ = MakeInteger(0); // the last result, "ans" of the next calculation
 };

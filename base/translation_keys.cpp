@@ -40,6 +40,7 @@ TranslationKey gKeys[kTranslationKeyCount] = {
     {TextId::ModuloComplex, "Modulo complex", nullptr},
     {TextId::ModZero, "Mod zero", nullptr},
     {TextId::OverComplex, "Over complex", nullptr},
+    {TextId::NumberTooLarge, "Too large", nullptr},
 };
 
 TranslationKey* gTableInUse = nullptr;

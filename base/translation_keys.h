@@ -1,5 +1,5 @@
 // The translation keys: every translated text of the program is named by its position in
-// the application's table of 37 keys. The catalogue fills the texts from the language file.
+// the application's table of 38 keys. The catalogue fills the texts from the language file.
 #pragma once
 
 #include <cstdint>
@@ -50,10 +50,11 @@ enum : int32_t {
     ModuloComplex = 34,
     ModZero = 35,
     OverComplex = 36,
+    NumberTooLarge = 37,
 };
 } // namespace TextId
 
-constexpr int32_t kTranslationKeyCount = 37;
+constexpr int32_t kTranslationKeyCount = 38;
 
 // The application's table, in key-id order.
 TranslationKey* ApplicationKeys();

@@ -16,7 +16,8 @@ namespace {
 
 std::string FailureLines(const std::string& expression, EvalFlags flags) {
     std::string output;
-    EXPECT_FALSE(Evaluate(expression.c_str(), flags, &output)) << expression;
+    Value answer = MakeInteger(0);
+    EXPECT_FALSE(Evaluate(expression.c_str(), flags, &answer, &output)) << expression;
     EXPECT_FALSE(output.empty());
     return expression + "\r\n" + output + "\r\n";
 }

@@ -27,7 +27,7 @@ const char* const kKeys[kTranslationKeyCount] = {
     "Home URL",        "Parsing failed",
     "not implemented", "Div zero",
     "Modulo complex",  "Mod zero",
-    "Over complex",
+    "Over complex",    "Too large",
 };
 
 TEST(TranslationKeys, TableHoldsTheKeysInIdOrder) {
@@ -61,8 +61,8 @@ TEST(TranslationKeys, LookupAnswersWithinTheTableInUseOnly) {
     TranslationUseTable(keys, kTranslationKeyCount);
     EXPECT_EQ(TranslationText(0), keys[0].text);
     EXPECT_STREQ(TranslationText(TextId::ParsingFailed), "text 31");
-    EXPECT_STREQ(TranslationText(36), "text 36");
-    EXPECT_STREQ(TranslationText(37), "String not found");
+    EXPECT_STREQ(TranslationText(37), "text 37");
+    EXPECT_STREQ(TranslationText(38), "String not found");
     EXPECT_STREQ(TranslationText(-1), "String not found");
     EXPECT_STREQ(TranslationText(INT32_MIN), "String not found");
 

@@ -412,7 +412,7 @@ TEST_F(CatalogueTest, LoadingAgainReplacesTheFirstLoad) {
 }
 
 TEST_F(CatalogueTest, ApplicationTableLookupsOutOfRange) {
-    EXPECT_STREQ(TranslationText(37), "String not found");
+    EXPECT_STREQ(TranslationText(38), "String not found");
     EXPECT_STREQ(TranslationText(-1), "String not found");
 }
 
