@@ -155,8 +155,9 @@ ArcParts ArcPartsOfPositive(double x, double y) {
     double imag;
     if (a < 1.5) {
         // a - 1 without the cancellation of subtracting 1 from a.
-        const double aMinus1 = x < 1.0 ? 0.5 * (ySquare / (r + (x + 1.0)) + ySquare / (s + (1.0 - x)))
-                                       : 0.5 * (ySquare / (r + (x + 1.0)) + (s + (x - 1.0)));
+        const double aMinus1 = x < 1.0
+                                   ? 0.5 * (ySquare / (r + (x + 1.0)) + ySquare / (s + (1.0 - x)))
+                                   : 0.5 * (ySquare / (r + (x + 1.0)) + (s + (x - 1.0)));
         imag = std::log1p(aMinus1 + std::sqrt(aMinus1 * (a + 1.0)));
     } else {
         imag = std::log(a + std::sqrt(a * a - 1.0));
@@ -167,8 +168,9 @@ ArcParts ArcPartsOfPositive(double x, double y) {
         return {std::asin(b), std::acos(b), imag};
     }
     const double half = 0.5 * (a + x);
-    const double d = x <= 1.0 ? std::sqrt(half * (ySquare / (r + (x + 1.0)) + (s + (1.0 - x))))
-                              : y * std::sqrt(half * (1.0 / (r + (x + 1.0)) + 1.0 / (s + (x - 1.0))));
+    const double d = x <= 1.0
+                         ? std::sqrt(half * (ySquare / (r + (x + 1.0)) + (s + (1.0 - x))))
+                         : y * std::sqrt(half * (1.0 / (r + (x + 1.0)) + 1.0 / (s + (x - 1.0))));
     return {std::atan2(x, d), std::atan2(d, x), imag};
 }
 

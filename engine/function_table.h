@@ -136,8 +136,7 @@ inline constexpr FunctionEntry kFunctions[] = {
          return x.kind == ValueKind::Integer ? MakeInteger(IntegerAbsolute(x.number.integer))
                                              : FunctionForms::Real(std::fabs(x.number.real));
      },
-     [](ComplexNumber z, bool) { return FunctionForms::Real(ComplexModulus(z)); },
-     "abs(complex)"},
+     [](ComplexNumber z, bool) { return FunctionForms::Real(ComplexModulus(z)); }, "abs(complex)"},
 };
 
 constexpr int32_t kFunctionCount = static_cast<int32_t>(sizeof kFunctions / sizeof kFunctions[0]);
