@@ -45,6 +45,7 @@ const char* const kEnglish[kTranslationKeyCount] = {
     "Modulo complex",
     "Mod zero",
     "Over complex",
+    "Too large",
 };
 
 HKEY OpenSettings(REGSAM access) {

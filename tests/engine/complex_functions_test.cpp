@@ -13,10 +13,32 @@ namespace {
 // Values on both sides of every branch point (0, 1, -1, i, -i) and of the cuts between them,
 // signed zeros, and parts tiny and huge enough to need care.
 constexpr double kParts[] = {
-    -1e300, -1e20,  -3.5,   -2,      -1.0000000000000002, -1, -0.9999999999999999, -0.75,
-    -0.5,   -1e-7,  -1e-30, -1e-310, -0.0,                0.0, 1e-310,             1e-30,
-    1e-7,   0.5,    0.75,   0.9999999999999999,           1,   1.0000000000000002, 2,
-    3.5,    1e20,   1e300,
+    -1e300,
+    -1e20,
+    -3.5,
+    -2,
+    -1.0000000000000002,
+    -1,
+    -0.9999999999999999,
+    -0.75,
+    -0.5,
+    -1e-7,
+    -1e-30,
+    -1e-310,
+    -0.0,
+    0.0,
+    1e-310,
+    1e-30,
+    1e-7,
+    0.5,
+    0.75,
+    0.9999999999999999,
+    1,
+    1.0000000000000002,
+    2,
+    3.5,
+    1e20,
+    1e300,
 };
 
 // How many doubles lie between a and b; 0 for the same value, or for two not-a-numbers.
@@ -32,6 +54,12 @@ int64_t UlpsBetween(double a, double b) {
     const int64_t d = ordered(a) - ordered(b);
     return d < 0 ? -d : d;
 }
+
+} // namespace
+
+#if defined(__GLIBC__)
+// The reference is the GNU C library's; the Windows runtime's own is less accurate.
+namespace {
 
 using Ours = ComplexNumber (*)(ComplexNumber);
 using Theirs = std::complex<double> (*)(const std::complex<double>&);
@@ -61,8 +89,6 @@ int64_t WorstDistance(Ours ours, Theirs theirs, double largestImaginary, std::st
 
 } // namespace
 
-#if defined(__GLIBC__)
-// The reference is the GNU C library's; the Windows runtime's own is less accurate.
 TEST(ComplexFunctions, AgreeWithTheCLibraryWithinAFewUlps) {
     const struct {
         const char* name;
@@ -111,5 +137,5 @@ TEST(ComplexFunctions, PowerSquaresIntegralExponents) {
     EXPECT_EQ(cube.im, -2.0);
     EXPECT_EQ(ComplexPower({0, 0}, {0, 0}).re, 1.0);
     EXPECT_EQ(ComplexPower({0, 0}, {0.5, 1}).re, 0.0);
-    EXPECT_NEAR(ComplexPower({0, 1}, {0, 1}).re, std::exp(-M_PI / 2), 1e-16);
+    EXPECT_NEAR(ComplexPower({0, 1}, {0, 1}).re, std::exp(-1.5707963267948966), 1e-16);
 }
