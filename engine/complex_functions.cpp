@@ -20,6 +20,66 @@ constexpr double kTiny = 1e-9;
 // Above this the inverse functions take their asymptotic forms; squares would overflow.
 constexpr double kHuge = 1e150;
 
+// log1p, sinh and cosh from exp, from log away from 1 and from series, which agree in
+// every build, where the runtimes' own log1p and sinh, and log near 1, differ in the last
+// digits. Small x by the series of 2 atanh(x / (2 + x)), the rest by log(1 + x) corrected
+// by the rounding of 1 + x (Kahan's way); a few ulps.
+double LogOnePlus(double x) {
+    if (std::fabs(x) < 0.25) {
+        const double s = x / (2.0 + x); // at most 1/7: s^2 below 0.021
+        const double square = s * s;
+        double power = s;
+        double sum = s;
+        for (int k = 3; k <= 23; k += 2) {
+            power *= square;
+            sum += power / k;
+        }
+        return 2.0 * sum;
+    }
+    const double u = 1.0 + x;
+    if (u == 1.0) {
+        return x;
+    }
+    if (std::isinf(u)) {
+        return u;
+    }
+    return std::log(u) * (x / (u - 1.0));
+}
+
+double HyperbolicSine(double y) {
+    const double a = std::fabs(y);
+    double s;
+    if (a < 1.0) {
+        // The series, where (e - 1/e) / 2 would cancel; its terms fall below an ulp by y^19.
+        const double square = y * y;
+        double term = y;
+        s = y;
+        for (int k = 2; k <= 18; k += 2) {
+            term *= square / (k * (k + 1));
+            s += term;
+        }
+        return s;
+    }
+    if (a > 700.0) {
+        const double half = std::exp(0.5 * a); // e^a would overflow before sinh does
+        s = (0.5 * half) * half;
+    } else {
+        const double e = std::exp(a);
+        s = 0.5 * e - 0.5 / e;
+    }
+    return std::copysign(s, y);
+}
+
+double HyperbolicCosine(double y) {
+    const double a = std::fabs(y);
+    if (a > 700.0) {
+        const double half = std::exp(0.5 * a);
+        return (0.5 * half) * half;
+    }
+    const double e = std::exp(a);
+    return 0.5 * e + 0.5 / e;
+}
+
 // sqrt(a^2 + b^2) to about an ulp, scaled by powers of two so that no square overflows or
 // sinks into the subnormals.
 double Modulus(double a, double b) {
@@ -91,10 +151,10 @@ double LogOfModulus(ComplexNumber z, double (*logOf)(double), double factor) {
         double xHead, xTail, yHead, yTail;
         ExactSquare(x, &xHead, &xTail);
         ExactSquare(y, &yHead, &yTail);
-        return 0.5 * std::log1p(CompensatedSum({xHead, -1.0, yHead, xTail, yTail})) * factor;
+        return 0.5 * LogOnePlus(CompensatedSum({xHead, -1.0, yHead, xTail, yTail})) * factor;
     }
     const double ratio = y / x;
-    return logOf(x) + 0.5 * std::log1p(ratio * ratio) * factor;
+    return logOf(x) + 0.5 * LogOnePlus(ratio * ratio) * factor;
 }
 
 ComplexNumber Logarithm(ComplexNumber z, double (*logOf)(double), double factor) {
@@ -142,7 +202,7 @@ ArcParts ArcPartsOfPositive(double x, double y) {
         }
         if (x > 1.0) {
             const double root = std::sqrt((x - 1.0) * (x + 1.0));
-            return {kHalfPi, y / root, std::log1p((x - 1.0) + root)};
+            return {kHalfPi, y / root, LogOnePlus((x - 1.0) + root)};
         }
         const double root = std::sqrt(y);
         return {kHalfPi - root, root, root};
@@ -158,7 +218,7 @@ ArcParts ArcPartsOfPositive(double x, double y) {
         const double aMinus1 = x < 1.0
                                    ? 0.5 * (ySquare / (r + (x + 1.0)) + ySquare / (s + (1.0 - x)))
                                    : 0.5 * (ySquare / (r + (x + 1.0)) + (s + (x - 1.0)));
-        imag = std::log1p(aMinus1 + std::sqrt(aMinus1 * (a + 1.0)));
+        imag = LogOnePlus(aMinus1 + std::sqrt(aMinus1 * (a + 1.0)));
     } else {
         imag = std::log(a + std::sqrt(a * a - 1.0));
     }
@@ -187,7 +247,7 @@ ComplexNumber AreaTangentOfPositive(double x, double y) {
     if (x == 1.0 && y < 1e-150) {
         real = 0.5 * (kLn2 - std::log(y)); // the form below would square y away
     } else {
-        real = 0.25 * std::log1p(4.0 * x / ((1.0 - x) * (1.0 - x) + y * y));
+        real = 0.25 * LogOnePlus(4.0 * x / ((1.0 - x) * (1.0 - x) + y * y));
     }
     return {real, 0.5 * std::atan2(2.0 * y, (1.0 - x) * (1.0 + x) - y * y)};
 }
@@ -203,18 +263,20 @@ ComplexNumber AreaTangent(ComplexNumber z) {
 } // namespace
 
 ComplexNumber ComplexSine(ComplexNumber z) {
-    return {ZeroKeepingProduct(Sine(z.re), std::cosh(z.im)), Cosine(z.re) * std::sinh(z.im)};
+    return {ZeroKeepingProduct(Sine(z.re), HyperbolicCosine(z.im)),
+            Cosine(z.re) * HyperbolicSine(z.im)};
 }
 
 ComplexNumber ComplexCosine(ComplexNumber z) {
-    return {Cosine(z.re) * std::cosh(z.im), -ZeroKeepingProduct(Sine(z.re), std::sinh(z.im))};
+    return {Cosine(z.re) * HyperbolicCosine(z.im),
+            -ZeroKeepingProduct(Sine(z.re), HyperbolicSine(z.im))};
 }
 
 ComplexNumber ComplexTangent(ComplexNumber z) {
     // Kahan's form: no cancellation near the real axis, none in the denominator.
     const double t = Sine(z.re) / Cosine(z.re);
     const double beta = 1.0 + t * t;
-    const double s = std::sinh(z.im);
+    const double s = HyperbolicSine(z.im);
     if (std::fabs(z.im) > 22.0) {
         // exp(-2|y|) is below half an ulp of 1; s * s may overflow.
         return {((t / beta) / s) / s, std::copysign(1.0, z.im)};

@@ -127,15 +127,3 @@ TEST(ComplexFunctions, LogarithmsOfOtherBasesScaleTheNaturalOne) {
         }
     }
 }
-
-TEST(ComplexFunctions, PowerSquaresIntegralExponents) {
-    const ComplexNumber square = ComplexPower({1, 1}, {2, 0});
-    EXPECT_EQ(square.re, 0.0);
-    EXPECT_EQ(square.im, 2.0);
-    const ComplexNumber cube = ComplexPower({1, 2}, {3, 0});
-    EXPECT_EQ(cube.re, -11.0);
-    EXPECT_EQ(cube.im, -2.0);
-    EXPECT_EQ(ComplexPower({0, 0}, {0, 0}).re, 1.0);
-    EXPECT_EQ(ComplexPower({0, 0}, {0.5, 1}).re, 0.0);
-    EXPECT_NEAR(ComplexPower({0, 1}, {0, 1}).re, std::exp(-1.5707963267948966), 1e-16);
-}
