@@ -6,17 +6,15 @@
 namespace {
 
 constexpr uint64_t kLargest32Bits = 0xFFFFFFFF;
-// Up to this a digit string's value is exact in a double.
+// Up to this an integer is exact in a double, whatever its base.
 constexpr uint64_t kLargestExactInDouble = uint64_t{1} << 53;
 
+// c is a digit of the literal's base, as the grammar matched it.
 int32_t DigitValue(char c) {
-    if (c >= 'a' && c <= 'f') {
-        return c - 'a' + 10;
+    if (c <= '9') {
+        return c - '0';
     }
-    if (c >= 'A' && c <= 'F') {
-        return c - 'A' + 10;
-    }
-    return c - '0';
+    return c >= 'a' ? c - 'a' + 10 : c - 'A' + 10;
 }
 
 // The value of the digits (of the base only, as the grammar matched them) while it stays
@@ -80,24 +78,6 @@ bool ConvertText(const char* begin, const char* end, double* x) {
     return true;
 }
 
-// The nearest double of a hexadecimal, binary or decimal literal's digits.
-bool NearestDouble(int32_t radix, const char* begin, const char* end, double* x) {
-    if (radix == Radix::Hexadecimal) {
-        *x = NearestOfPowerOfTwoDigits(begin, end, 4);
-        return true;
-    }
-    if (radix == Radix::Binary) {
-        *x = NearestOfPowerOfTwoDigits(begin, end, 1);
-        return true;
-    }
-    uint64_t exact = 0;
-    if (ConvertDigits(begin, end, 10, kLargestExactInDouble, &exact)) {
-        *x = static_cast<double>(exact);
-        return true;
-    }
-    return ConvertText(begin, end, x);
-}
-
 int32_t EscapeCode(char c) {
     switch (c) {
     case 'a':
@@ -147,17 +127,27 @@ bool IntegerLiteralAction(int32_t radix, const ParserSnapshot& before, ParseStat
         return Append(state, floating ? MakeDouble(code) : MakeInteger(code));
     }
     const char* digits = radix == Radix::Decimal ? before.cur : before.cur + 2; // "0x", "0b"
-    if (floating) {
-        double x = 0.0;
-        return NearestDouble(radix, digits, state->cur, &x) && Append(state, MakeDouble(x));
-    }
     const uint64_t base = radix == Radix::Hexadecimal ? 16 : radix == Radix::Binary ? 2 : 10;
-    uint64_t bits = 0;
-    if (!ConvertDigits(digits, state->cur, base, kLargest32Bits, &bits)) {
+    uint64_t n = 0;
+    if (ConvertDigits(digits, state->cur, base, floating ? kLargestExactInDouble : kLargest32Bits,
+                      &n)) {
+        // At most 2^53 in floating mode: through the signed conversion, the one instruction.
+        return Append(state, floating ? MakeDouble(static_cast<double>(static_cast<int64_t>(n)))
+                                      : MakeInteger(FromBits(n)));
+    }
+    if (!floating) {
         state->halt = Refusal::NumberTooLarge;
         return false;
     }
-    return Append(state, MakeInteger(FromBits(bits)));
+    double x = 0.0;
+    if (radix == Radix::Decimal) {
+        if (!ConvertText(digits, state->cur, &x)) {
+            return false;
+        }
+    } else {
+        x = NearestOfPowerOfTwoDigits(digits, state->cur, radix == Radix::Hexadecimal ? 4 : 1);
+    }
+    return Append(state, MakeDouble(x));
 }
 
 bool FloatLiteralAction(int32_t, const ParserSnapshot& before, ParseState* state) {

@@ -7,7 +7,7 @@ void ParseStateInit(ParseState* state, EvalFlags flags, const char* text,
     state->flags = flags;
     state->progressMark = progressMark;
     state->depth = 0;
-    state->answer = MakeInteger(0);
+    state->answer = Value{}; // the Integer 0
     state->halt = Refusal::None;
     *progressMark = text;
 }
