@@ -166,7 +166,7 @@ bool ConstantAction(int32_t constant, const ParserSnapshot&, ParseState* state) 
     case ConstantIndex::I:
         return Append(state, MakeComplex(0.0, 1.0));
     default:
-        return Append(state, state->answer);
+        return Append(state, *state->answer);
     }
 }
 

@@ -35,7 +35,7 @@ bool ParseExpression(const char* text, EvalFlags flags, const Value& answer, Tok
     const char* mark = nullptr;
     ParseState state;
     ParseStateInit(&state, flags, stripped, &mark);
-    state.answer = answer;
+    state.answer = &answer;
     TokenProgramReserve(&state.program, length);
     const bool parsed = SharedGrammar().Statement.parse(&state);
     if (parsed && state.halt == Refusal::None) {

@@ -7,7 +7,8 @@ void ParseStateInit(ParseState* state, EvalFlags flags, const char* text,
     state->flags = flags;
     state->progressMark = progressMark;
     state->depth = 0;
-    state->answer = Value{}; // the Integer 0
+    static const Value kZero{}; // the Integer 0
+    state->answer = &kZero;
     state->halt = Refusal::None;
     *progressMark = text;
 }

@@ -14,7 +14,7 @@ struct ParseState {
     EvalFlags flags;           // of the request
     const char** progressMark; // every action stores cur here; never rolled back
     int32_t depth;             // factors currently being parsed, one inside another
-    Value answer;              // the previous result, the constant "ans"
+    const Value* answer;       // the previous result, the constant "ans"
     Refusal halt;              // why an action stopped the parse, if one did
 };
 
