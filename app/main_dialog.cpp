@@ -7,6 +7,7 @@
 #include "app/edit_box_wrapping.h"
 #include "app/insert_menu.h"
 #include "app/window_menu_options.h"
+#include "engine/answer_completion.h"
 #include "engine/evaluate.h"
 #include "support/center_window.h"
 #include "support/clipboard_text.h"
@@ -349,7 +350,8 @@ bool MainDialog::OnCalculate(const WindowMessage&, LRESULT*) {
     const std::string typed = WindowText(input);
     if (!typed.empty()) {
         recall_.Add(typed);
-        const std::string expression = typed + '=';
+        const std::string calculated = CompleteWithAnswer(typed);
+        const std::string expression = calculated + '=';
 
         EvalFlags flags = 0;
         if (CheckState(window_, IDC_FLOATING)) {
@@ -359,7 +361,7 @@ bool MainDialog::OnCalculate(const WindowMessage&, LRESULT*) {
             flags |= EvalFlag::Radians;
         }
         std::string output;
-        const bool succeeded = Evaluate(expression.c_str(), flags, &output);
+        const bool succeeded = Evaluate(expression.c_str(), flags, &answer_, &output);
         if (succeeded) {
             const size_t first = AppendHistoryLine(expression + output);
             results_.Add(first, first + expression.size() + output.size(), output);
@@ -368,7 +370,7 @@ bool MainDialog::OnCalculate(const WindowMessage&, LRESULT*) {
             AppendHistoryLine(output);
         }
         std::string problem;
-        kept_.Append({typed, output, succeeded}, &problem);
+        kept_.Append({calculated, output, succeeded}, &problem);
         if (!problem.empty()) {
             AppendHistoryLine(problem);
         }

@@ -16,6 +16,7 @@
 #include "app/resource.h"
 #include "app/settings.h"
 #include "base/translation_keys.h"
+#include "engine/value.h"
 #include "support/dialog_window.h"
 #include "translation/translate_window.h"
 
@@ -79,4 +80,5 @@ class MainDialog final : public DialogWindow, public MessageFilter {
     HistoryMenu historyMenu_;
     Settings settings_;
     KeptHistory kept_;
+    Value answer_ = MakeInteger(0); // the last result, "ans" of the next calculation
 };

@@ -48,6 +48,7 @@ TranslationKey gKeys[kTranslationKeyCount] = {
     {TextId::HistorySelectAll, "HISTORY SelectAll", nullptr},
     {TextId::HistoryClear, "HISTORY Clear", nullptr},
     {TextId::HistoryUnsaved, "HISTORY Unsaved", nullptr},
+    {TextId::NumberTooLarge, "Too large", nullptr},
 };
 
 TranslationKey* gTableInUse = nullptr;

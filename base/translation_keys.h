@@ -1,5 +1,5 @@
 // The translation keys: every translated text of the program is named by its position in
-// the application's table of 45 keys. The catalogue fills the texts from the language file.
+// the application's table of 46 keys. The catalogue fills the texts from the language file.
 #pragma once
 
 #include <cstdint>
@@ -58,10 +58,11 @@ enum : int32_t {
     HistorySelectAll = 42,
     HistoryClear = 43,
     HistoryUnsaved = 44,
+    NumberTooLarge = 45,
 };
 } // namespace TextId
 
-constexpr int32_t kTranslationKeyCount = 45;
+constexpr int32_t kTranslationKeyCount = 46;
 
 // The application's table, in key-id order.
 TranslationKey* ApplicationKeys();

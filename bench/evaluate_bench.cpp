@@ -38,7 +38,8 @@ bool Agree(benchmark::State& state) {
     mu::Parser parser;
     for (const std::string& expression : Expressions()) {
         std::string ours;
-        if (!Evaluate((expression + "=").c_str(), kFlags, &ours)) {
+        Value answer = MakeInteger(0);
+        if (!Evaluate((expression + "=").c_str(), kFlags, &answer, &ours)) {
             state.SkipWithError(("Evaluate refuses " + expression).c_str());
             return false;
         }
@@ -77,15 +78,17 @@ void EvaluateTypical(benchmark::State& state) {
         texts.push_back(expression + "=");
     }
     std::string output;
+    Value answer = MakeInteger(0);
     for (auto _ : state) {
         for (const std::string& text : texts) {
-            benchmark::DoNotOptimize(Evaluate(text.c_str(), kFlags, &output));
+            benchmark::DoNotOptimize(Evaluate(text.c_str(), kFlags, &answer, &output));
             benchmark::DoNotOptimize(output.data());
         }
     }
     std::size_t next = 0;
-    ReportPerExpression(
-        state, [&](const std::string&) { Evaluate(texts[next++].c_str(), kFlags, &output); });
+    ReportPerExpression(state, [&](const std::string&) {
+        Evaluate(texts[next++].c_str(), kFlags, &answer, &output);
+    });
 }
 
 // One reused parser; each expression set, evaluated and written with 16 digits.
@@ -115,12 +118,13 @@ void EvaluateLong(benchmark::State& state) {
     }
     text += "1=";
     std::string output;
-    if (!Evaluate(text.c_str(), kFlags, &output)) {
+    Value answer = MakeInteger(0);
+    if (!Evaluate(text.c_str(), kFlags, &answer, &output)) {
         state.SkipWithError("Evaluate refuses the long expression");
         return;
     }
     for (auto _ : state) {
-        benchmark::DoNotOptimize(Evaluate(text.c_str(), kFlags, &output));
+        benchmark::DoNotOptimize(Evaluate(text.c_str(), kFlags, &answer, &output));
         benchmark::DoNotOptimize(output.data());
     }
     state.SetBytesProcessed(state.iterations() * static_cast<int64_t>(text.size()));

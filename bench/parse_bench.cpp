@@ -12,7 +12,7 @@ void Parse(benchmark::State& state, const std::string& text) {
     for (auto _ : state) {
         TokenProgram program;
         std::string failure;
-        const bool ok = ParseExpression(text.c_str(), 0, &program, &failure);
+        const bool ok = ParseExpression(text.c_str(), 0, MakeInteger(0), &program, &failure);
         if (!ok) {
             state.SkipWithError("the expression did not parse");
             break;

@@ -21,9 +21,9 @@ class ProgramOwner {
     TokenProgram* program_;
 };
 
-bool ParseAndRun(const char* text, EvalFlags flags, std::string* output) {
+bool ParseAndRun(const char* text, EvalFlags flags, Value* answer, std::string* output) {
     TokenProgram program;
-    if (!ParseExpression(text, flags, &program, output)) {
+    if (!ParseExpression(text, flags, *answer, &program, output)) {
         return false;
     }
     const ProgramOwner owner(&program);
@@ -32,15 +32,16 @@ bool ParseAndRun(const char* text, EvalFlags flags, std::string* output) {
         return false;
     }
     *output = FormatResult(result, program.display);
+    *answer = result;
     return true;
 }
 
 } // namespace
 
-bool Evaluate(const char* text, EvalFlags flags, std::string* output) {
+bool Evaluate(const char* text, EvalFlags flags, Value* answer, std::string* output) {
     output->clear();
     try {
-        return ParseAndRun(text, flags, output);
+        return ParseAndRun(text, flags, answer, output);
     } catch (const std::bad_alloc&) {
         // The texts are standard strings: their allocation failure ends the call like the
         // engine's own arrays running out. The short text needs no allocation of its own.

@@ -2,11 +2,11 @@
 
 #include <cmath>
 
-#include "engine/angles.h"
+#include "engine/complex_functions.h"
 #include "engine/complex_math.h"
+#include "engine/function_table.h"
 #include "engine/integer_math.h"
 #include "engine/refusal.h"
-#include "engine/trigonometry.h"
 
 namespace {
 
@@ -22,82 +22,28 @@ Value FromComplex(ComplexNumber z) {
     return MakeComplex(z.re, z.im);
 }
 
-// The functions without a complex form, codes Sin..Sqrt, in opcode order: the real function
-// and the untranslated name shown when it meets a Complex value.
-using RealFunction = double (*)(double x, bool radians);
-
-struct NamedFunction {
-    RealFunction apply;
-    const char* complexName;
-};
-
-const NamedFunction kFunctions[] = {
-    {[](double x, bool radians) { return Sine(ToRadiansIfDegrees(x, radians)); }, "sin(complex)"},
-    {[](double x, bool radians) { return ToDegreesIfDegrees(std::asin(x), radians); },
-     "asin(complex)"},
-    {[](double x, bool radians) { return Cosine(ToRadiansIfDegrees(x, radians)); }, "cos(complex)"},
-    {[](double x, bool radians) { return ToDegreesIfDegrees(std::acos(x), radians); },
-     "acos(complex)"},
-    // The quotient, so that 90 degrees gives a large finite number.
-    {[](double x, bool radians) {
-         const double r = ToRadiansIfDegrees(x, radians);
-         return Sine(r) / Cosine(r);
-     },
-     "tan(complex)"},
-    {[](double x, bool radians) { return ToDegreesIfDegrees(std::atan2(x, 1.0), radians); },
-     "atan(complex)"},
-    {[](double x, bool) { return DegreesToRadians(x); }, "rad(complex)"},
-    {[](double x, bool) { return RadiansToDegrees(x); }, "deg(complex)"},
-    {[](double x, bool) { return std::log10(x); }, "log10(complex)"},
-    {[](double x, bool) { return std::log(x) / std::log(2.0); }, "log2(complex)"},
-    {[](double x, bool) { return std::log(x); }, "ln(complex)"},
-    {[](double x, bool) { return std::sqrt(x); }, "sqrt(complex)"},
-};
-
-const NamedFunction& FunctionOf(Opcode op) {
-    return kFunctions[Code(op) - Code(Opcode::Sin)];
-}
-
-bool IsFunction(Opcode op) {
-    return op >= Opcode::Sin && op <= Opcode::Sqrt;
-}
-
 Refusal ApplyUnary(Opcode op, const Value& a, bool radians, Value* out) {
+    const bool complex = a.kind == ValueKind::Complex;
     if (IsFunction(op)) {
-        if (a.kind == ValueKind::Complex) {
+        const FunctionEntry& function = FunctionOf(op);
+        if (!complex) {
+            *out = function.real(a, radians);
+        } else if (function.complex != nullptr) {
+            *out = function.complex(ToComplex(a), radians);
+        } else {
             return Refusal::NotImplemented;
         }
-        *out = MakeDouble(FunctionOf(op).apply(AsDouble(a), radians));
         return Refusal::None;
     }
-    const bool complex = a.kind == ValueKind::Complex;
-    const bool integer = a.kind == ValueKind::Integer;
-    switch (op) {
-    case Opcode::Negate:
+    if (op == Opcode::Negate) {
         if (complex) {
             *out = FromComplex(ComplexNegation(ToComplex(a)));
         } else {
-            *out =
-                integer ? MakeInteger(IntegerNegation(a.number.integer)) : MakeDouble(-AsDouble(a));
+            *out = a.kind == ValueKind::Integer ? MakeInteger(IntegerNegation(a.number.integer))
+                                                : MakeDouble(-a.number.real);
         }
-        break;
-    case Opcode::Re:
-        *out = MakeDouble(RealPart(a));
-        break;
-    case Opcode::Im:
-        *out = MakeDouble(ImagPart(a));
-        break;
-    case Opcode::Abs:
-        if (complex) {
-            *out = MakeDouble(ComplexModulus(ToComplex(a)));
-        } else {
-            *out = integer ? MakeInteger(IntegerAbsolute(a.number.integer))
-                           : MakeDouble(std::fabs(AsDouble(a)));
-        }
-        break;
-    default: // Plus
+    } else { // Plus
         *out = a;
-        break;
     }
     return Refusal::None;
 }
@@ -132,39 +78,57 @@ Refusal ApplyArithmetic(Opcode op, ValueKind kind, const Value& a, const Value& 
     return Refusal::None;
 }
 
+// The remainder of the truncated division, with the sign of the left operand.
+Refusal ApplyModulo(ValueKind kind, const Value& a, const Value& b, Value* out) {
+    if (kind == ValueKind::Complex) {
+        return Refusal::ModuloComplex;
+    }
+    if (kind == ValueKind::Double) {
+        const double divisor = AsDouble(b);
+        if (divisor == 0.0) {
+            return Refusal::ModZero;
+        }
+        *out = MakeDouble(std::fmod(AsDouble(a), divisor));
+        return Refusal::None;
+    }
+    if (b.number.integer == 0) {
+        return Refusal::ModZero;
+    }
+    *out = MakeInteger(IntegerRemainder(a.number.integer, b.number.integer));
+    return Refusal::None;
+}
+
+Refusal ApplyPower(ValueKind kind, const Value& a, const Value& b, Value* out) {
+    if (kind == ValueKind::Complex) {
+        *out = FromComplex(ComplexPower(ToComplex(a), ToComplex(b)));
+        return Refusal::None;
+    }
+    if (kind == ValueKind::Double) {
+        *out = MakeDouble(std::pow(AsDouble(a), AsDouble(b)));
+        return Refusal::None;
+    }
+    int32_t power;
+    if (!IntegerPower(a.number.integer, b.number.integer, &power)) {
+        return Refusal::DivZero;
+    }
+    *out = MakeInteger(power);
+    return Refusal::None;
+}
+
 Refusal ApplyBinary(Opcode op, const Value& a, const Value& b, Value* out) {
     const ValueKind kind = a.kind > b.kind ? a.kind : b.kind;
     if (op == Opcode::Modulo) {
-        // The kind test comes first: 5.0 % 0 is refused as floating, not as zero.
-        if (kind != ValueKind::Integer) {
-            return Refusal::ModuloComplex;
-        }
-        if (b.number.integer == 0) {
-            return Refusal::ModZero;
-        }
-        *out = MakeInteger(IntegerRemainder(a.number.integer, b.number.integer));
-        return Refusal::None;
+        return ApplyModulo(kind, a, b, out);
     }
     if (op == Opcode::Power) {
-        if (kind == ValueKind::Complex) {
-            return Refusal::OverComplex;
-        }
-        if (kind == ValueKind::Double) {
-            *out = MakeDouble(std::pow(AsDouble(a), AsDouble(b)));
-            return Refusal::None;
-        }
-        int32_t power;
-        if (!IntegerPower(a.number.integer, b.number.integer, &power)) {
-            return Refusal::DivZero;
-        }
-        *out = MakeInteger(power);
-        return Refusal::None;
+        return ApplyPower(kind, a, b, out);
     }
     return ApplyArithmetic(op, kind, a, b, out);
 }
 
 bool IsKnown(Opcode op) {
-    return op >= Opcode::PushLiteral && op <= Opcode::Power && Code(op) != 3;
+    return (op >= Opcode::PushLiteral && op <= Opcode::Negate) || IsFunction(op) ||
+           (op >= Opcode::Add && op <= Opcode::Power);
 }
 
 // One opcode: pops its operands, pushes its result.
@@ -200,7 +164,7 @@ Refusal Step(const TokenProgram& program, Opcode op, bool radians, int32_t* next
 
 // A function without a complex form is named in front of the refusal's text.
 std::string RefusalOf(Opcode op, Refusal refusal) {
-    std::string text = refusal == Refusal::NotImplemented ? FunctionOf(op).complexName : "";
+    std::string text = refusal == Refusal::NotImplemented ? FunctionOf(op).refusal : "";
     return text + RefusalText(refusal);
 }
 

@@ -57,23 +57,19 @@ std::string CharacterText(uint32_t bits) {
     return text + "'";
 }
 
-} // namespace
+// A Double that is an integer from -2^31 to 2^32 - 1 is shown in a display mode as that
+// 32-bit integer would be, so its 32-bit reading; false for any other.
+bool IntegralAs32Bits(double x, int32_t* n) {
+    if (!(x >= -2147483648.0 && x <= 4294967295.0) || std::trunc(x) != x) {
+        return false;
+    }
+    const auto bits = static_cast<uint32_t>(static_cast<uint64_t>(static_cast<int64_t>(x)));
+    *n = bits <= INT32_MAX ? static_cast<int32_t>(bits)
+                           : static_cast<int32_t>(bits - 2147483648u) + INT32_MIN;
+    return true;
+}
 
-std::string FormatResult(const Value& value, DisplayMode display) {
-    switch (value.kind) {
-    case ValueKind::Complex: {
-        const double im = ImagPart(value);
-        if (im < 0) {
-            return NumberText(RealPart(value)) + " - " + NumberText(-im) + " i";
-        }
-        return NumberText(RealPart(value)) + " + " + NumberText(im) + " i";
-    }
-    case ValueKind::Double:
-        return NumberText(AsDouble(value));
-    case ValueKind::Integer:
-        break;
-    }
-    const int32_t n = value.number.integer;
+std::string IntegerText(int32_t n, DisplayMode display) {
     const uint32_t bits = static_cast<uint32_t>(n);
     switch (display) {
     case DisplayMode::Hexadecimal:
@@ -86,4 +82,28 @@ std::string FormatResult(const Value& value, DisplayMode display) {
         break;
     }
     return std::to_string(n);
+}
+
+} // namespace
+
+std::string FormatResult(const Value& value, DisplayMode display) {
+    switch (value.kind) {
+    case ValueKind::Complex: {
+        const double im = ImagPart(value);
+        if (im < 0) {
+            return NumberText(RealPart(value)) + " - " + NumberText(-im) + " i";
+        }
+        return NumberText(RealPart(value)) + " + " + NumberText(im) + " i";
+    }
+    case ValueKind::Double: {
+        int32_t n = 0;
+        if (display != DisplayMode::Decimal && IntegralAs32Bits(value.number.real, &n)) {
+            return IntegerText(n, display);
+        }
+        return NumberText(value.number.real);
+    }
+    case ValueKind::Integer:
+        break;
+    }
+    return IntegerText(value.number.integer, display);
 }

@@ -9,5 +9,6 @@
 // Negative zero is written "0"; the text is the same in every build.
 std::string NumberText(double x);
 
-// Complex "re + im i" / "re - im i"; Double as NumberText; Integer in the display mode.
+// Complex "re + im i" / "re - im i"; Integer in the display mode; Double as NumberText,
+// or in the display mode when it is an integer from -2^31 to 2^32 - 1.
 std::string FormatResult(const Value& value, DisplayMode display);

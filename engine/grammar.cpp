@@ -1,5 +1,8 @@
 #include "engine/grammar.h"
 
+#include <utility>
+
+#include "engine/function_table.h"
 #include "engine/literal_actions.h"
 
 namespace {
@@ -23,6 +26,11 @@ auto Call(const char* name, Opcode opcode, const Rule& group) {
                                         static_cast<int32_t>(opcode), OpcodeAction));
 }
 
+// Every function of the table, tried in its order.
+template <std::size_t... K> auto FunctionCalls(const Rule& group, std::index_sequence<K...>) {
+    return FirstCharChoice(Call(kFunctions[K].name, kFunctions[K].opcode, group)...);
+}
+
 // The operator character, then the right operand, then the operator's opcode.
 auto Operation(char op, const Rule& operand, Opcode opcode) {
     return ActionParser(Sequence(CharMatch(op), RuleRef(operand)), static_cast<int32_t>(opcode),
@@ -35,9 +43,9 @@ auto Display(char letter, DisplayMode mode) {
 
 // The rules refer to one another by address, so they are assigned in place.
 void GrammarBuild(Grammar* g) {
-    g->Constant =
-        FirstCharChoice(NamedConstant("pi", ConstantIndex::Pi),
-                        NamedConstant("e", ConstantIndex::E), NamedConstant("i", ConstantIndex::I));
+    g->Constant = FirstCharChoice(
+        NamedConstant("pi", ConstantIndex::Pi), NamedConstant("e", ConstantIndex::E),
+        NamedConstant("i", ConstantIndex::I), NamedConstant("ans", ConstantIndex::Answer));
     g->CharLiteral = ActionParser(
         Sequence(CharMatch('\''), OptionalCharMatch('\\'), RangeMatch(1, 127), CharMatch('\'')),
         Radix::Character, IntegerLiteralAction);
@@ -73,15 +81,7 @@ void GrammarBuild(Grammar* g) {
     g->Literal = Choice(RuleRef(g->HexLiteral), RuleRef(g->BinLiteral), RuleRef(g->FloatLiteral),
                         RuleRef(g->DecLiteral), RuleRef(g->Constant), RuleRef(g->CharLiteral));
     g->Group = Sequence(CharMatch('('), RuleRef(g->Expression), CharMatch(')'));
-    g->FunctionCall =
-        FirstCharChoice(Call("sin", Opcode::Sin, g->Group), Call("asin", Opcode::Asin, g->Group),
-                        Call("cos", Opcode::Cos, g->Group), Call("acos", Opcode::Acos, g->Group),
-                        Call("tan", Opcode::Tan, g->Group), Call("atan", Opcode::Atan, g->Group),
-                        Call("rad", Opcode::Rad, g->Group), Call("deg", Opcode::Deg, g->Group),
-                        Call("log10", Opcode::Log10, g->Group),
-                        Call("log2", Opcode::Log2, g->Group), Call("ln", Opcode::Ln, g->Group),
-                        Call("sqrt", Opcode::Sqrt, g->Group), Call("re", Opcode::Re, g->Group),
-                        Call("im", Opcode::Im, g->Group), Call("abs", Opcode::Abs, g->Group));
+    g->FunctionCall = FunctionCalls(g->Group, std::make_index_sequence<kFunctionCount>());
     g->Factor = NestingLimit(Choice(RuleRef(g->FunctionCall), RuleRef(g->Literal),
                                     RuleRef(g->Group), Operation('+', g->Factor, Opcode::Plus),
                                     Operation('-', g->Factor, Opcode::Negate)),

@@ -1,28 +1,81 @@
 #include "engine/literal_actions.h"
 
+#include <cmath>
 #include <cstdlib>
 
 namespace {
 
-constexpr uint64_t kIntegerMax = 2147483647;
+constexpr uint64_t kLargest32Bits = 0xFFFFFFFF;
+// Up to this an integer is exact in a double, whatever its base.
+constexpr uint64_t kLargestExactInDouble = uint64_t{1} << 53;
 
+// c is a digit of the literal's base, as the grammar matched it.
 int32_t DigitValue(char c) {
-    if (c >= 'a' && c <= 'f') {
-        return c - 'a' + 10;
+    if (c <= '9') {
+        return c - '0';
     }
-    if (c >= 'A' && c <= 'F') {
-        return c - 'A' + 10;
-    }
-    return c - '0';
+    return c >= 'a' ? c - 'a' + 10 : c - 'A' + 10;
 }
 
-// The digits are of the base only (the grammar matched them); saturates at 2147483647.
-int32_t ConvertDigits(const char* begin, const char* end, uint64_t base) {
-    uint64_t value = 0;
-    for (const char* p = begin; p != end && value <= kIntegerMax; ++p) {
-        value = value * base + static_cast<uint64_t>(DigitValue(*p));
+// The value of the digits (of the base only, as the grammar matched them) while it stays
+// at most limit; false once it exceeds it.
+bool ConvertDigits(const char* begin, const char* end, uint64_t base, uint64_t limit,
+                   uint64_t* value) {
+    uint64_t n = 0;
+    for (const char* p = begin; p != end; ++p) {
+        n = n * base + static_cast<uint64_t>(DigitValue(*p));
+        if (n > limit) {
+            return false;
+        }
     }
-    return static_cast<int32_t>(value > kIntegerMax ? kIntegerMax : value);
+    *value = n;
+    return true;
+}
+
+// The two's-complement reading of a 32-bit pattern, without an implementation-defined cast.
+int32_t FromBits(uint64_t bits) {
+    return bits <= INT32_MAX ? static_cast<int32_t>(bits)
+                             : static_cast<int32_t>(bits - 2147483648u) + INT32_MIN;
+}
+
+// The double nearest the value of digits of bitsPerDigit bits each (hexadecimal or binary),
+// however many: the leading 60 or more significant bits, with a sticky bit for any nonzero
+// bit beyond, round once to the double, then the power of two is applied exactly.
+double NearestOfPowerOfTwoDigits(const char* begin, const char* end, int bitsPerDigit) {
+    uint64_t top = 0;
+    int beyond = 0;
+    bool sticky = false;
+    for (const char* p = begin; p != end; ++p) {
+        const auto digit = static_cast<uint64_t>(DigitValue(*p));
+        if ((top >> (64 - bitsPerDigit)) == 0) {
+            top = (top << bitsPerDigit) | digit;
+        } else {
+            beyond += bitsPerDigit;
+            sticky = sticky || digit != 0;
+        }
+    }
+    return std::ldexp(static_cast<double>(top | (sticky ? 1u : 0u)), beyond);
+}
+
+// strtod's nearest double of the matched text, through a terminated copy in which "d" and
+// "D", which also mark an exponent, are written "e". False only when memory runs out.
+bool ConvertText(const char* begin, const char* end, double* x) {
+    const std::size_t length = static_cast<std::size_t>(end - begin);
+    char local[64];
+    char* text = length < sizeof local ? local : static_cast<char*>(std::malloc(length + 1));
+    if (text == nullptr) {
+        return false;
+    }
+    for (std::size_t k = 0; k < length; ++k) {
+        const char c = begin[k];
+        text[k] = c == 'd' || c == 'D' ? 'e' : c;
+    }
+    text[length] = '\0';
+    *x = std::strtod(text, nullptr);
+    if (text != local) {
+        std::free(text);
+    }
+    return true;
 }
 
 int32_t EscapeCode(char c) {
@@ -68,44 +121,39 @@ bool Append(ParseState* state, const Value& value) {
 
 bool IntegerLiteralAction(int32_t radix, const ParserSnapshot& before, ParseState* state) {
     *state->progressMark = state->cur;
-    int32_t n = 0;
-    switch (radix) {
-    case Radix::Hexadecimal:
-        n = ConvertDigits(before.cur + 2, state->cur, 16);
-        break;
-    case Radix::Binary:
-        n = ConvertDigits(before.cur + 2, state->cur, 2);
-        break;
-    case Radix::Character:
-        n = CharacterCode(before.cur);
-        break;
-    default:
-        n = ConvertDigits(before.cur, state->cur, 10);
-        break;
-    }
     const bool floating = (state->flags & EvalFlag::Floating) != 0;
-    return Append(state, floating ? MakeDouble(n) : MakeInteger(n));
+    if (radix == Radix::Character) {
+        const int32_t code = CharacterCode(before.cur);
+        return Append(state, floating ? MakeDouble(code) : MakeInteger(code));
+    }
+    const char* digits = radix == Radix::Decimal ? before.cur : before.cur + 2; // "0x", "0b"
+    const uint64_t base = radix == Radix::Hexadecimal ? 16 : radix == Radix::Binary ? 2 : 10;
+    uint64_t n = 0;
+    if (ConvertDigits(digits, state->cur, base, floating ? kLargestExactInDouble : kLargest32Bits,
+                      &n)) {
+        // At most 2^53 in floating mode: through the signed conversion, the one instruction.
+        return Append(state, floating ? MakeDouble(static_cast<double>(static_cast<int64_t>(n)))
+                                      : MakeInteger(FromBits(n)));
+    }
+    if (!floating) {
+        state->halt = Refusal::NumberTooLarge;
+        return false;
+    }
+    double x = 0.0;
+    if (radix == Radix::Decimal) {
+        if (!ConvertText(digits, state->cur, &x)) {
+            return false;
+        }
+    } else {
+        x = NearestOfPowerOfTwoDigits(digits, state->cur, radix == Radix::Hexadecimal ? 4 : 1);
+    }
+    return Append(state, MakeDouble(x));
 }
 
 bool FloatLiteralAction(int32_t, const ParserSnapshot& before, ParseState* state) {
     *state->progressMark = state->cur;
-    // strtod needs a terminated copy, with the exponent marked the way it knows.
-    const std::size_t length = static_cast<std::size_t>(state->cur - before.cur);
-    char local[64];
-    char* text = length < sizeof local ? local : static_cast<char*>(std::malloc(length + 1));
-    if (text == nullptr) {
-        return false;
-    }
-    for (std::size_t k = 0; k < length; ++k) {
-        const char c = before.cur[k];
-        text[k] = c == 'd' || c == 'D' ? 'e' : c;
-    }
-    text[length] = '\0';
-    const double x = std::strtod(text, nullptr);
-    if (text != local) {
-        std::free(text);
-    }
-    return Append(state, MakeDouble(x));
+    double x = 0.0;
+    return ConvertText(before.cur, state->cur, &x) && Append(state, MakeDouble(x));
 }
 
 bool ConstantAction(int32_t constant, const ParserSnapshot&, ParseState* state) {
@@ -115,8 +163,10 @@ bool ConstantAction(int32_t constant, const ParserSnapshot&, ParseState* state) 
         return Append(state, MakeDouble(3.141592653589793));
     case ConstantIndex::E:
         return Append(state, MakeDouble(2.718281828459045));
-    default:
+    case ConstantIndex::I:
         return Append(state, MakeComplex(0.0, 1.0));
+    default:
+        return Append(state, *state->answer);
     }
 }
 

@@ -19,10 +19,13 @@ namespace ConstantIndex {
 constexpr int32_t Pi = 0;
 constexpr int32_t E = 1;
 constexpr int32_t I = 2;
+constexpr int32_t Answer = 3; // "ans", the previous result
 } // namespace ConstantIndex
 
-// Appends the matched integer; a value above 2147483647 gives 2147483647. A Double in
-// floating mode, else an Integer.
+// Appends the matched integer. In floating mode it is the Double nearest its full value. In
+// integer mode a value up to 2^32 - 1 is taken as its 32-bit two's-complement pattern, as the
+// arithmetic wraps, so every hexadecimal or binary result reads back as itself; a larger one
+// halts the parse with Refusal::NumberTooLarge.
 bool IntegerLiteralAction(int32_t radix, const ParserSnapshot& before, ParseState* state);
 // Appends the matched floating literal as the nearest Double ("d" or "D" marks the exponent
 // as "e" does); the data is not used.

@@ -24,7 +24,7 @@ std::size_t CopyWithoutSpaces(const char* text, char* out) {
 
 } // namespace
 
-bool ParseExpression(const char* text, EvalFlags flags, TokenProgram* program,
+bool ParseExpression(const char* text, EvalFlags flags, const Value& answer, TokenProgram* program,
                      std::string* failure) {
     // A typical expression fits the local buffer; only a longer one takes one from the heap.
     char local[256];
@@ -35,16 +35,17 @@ bool ParseExpression(const char* text, EvalFlags flags, TokenProgram* program,
     const char* mark = nullptr;
     ParseState state;
     ParseStateInit(&state, flags, stripped, &mark);
+    state.answer = &answer;
     TokenProgramReserve(&state.program, length);
     const bool parsed = SharedGrammar().Statement.parse(&state);
-    if (parsed && !state.outOfMemory) {
+    if (parsed && state.halt == Refusal::None) {
         *program = state.program;
         return true;
     }
     TokenProgramFree(&state.program);
     *program = state.program;
-    if (state.outOfMemory) {
-        *failure = RefusalText(Refusal::OutOfMemory);
+    if (state.halt != Refusal::None) {
+        *failure = RefusalText(state.halt);
     } else {
         failure->assign(stripped, static_cast<std::size_t>(mark - stripped));
         *failure += RefusalText(Refusal::ParsingFailed);

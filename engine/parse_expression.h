@@ -12,5 +12,7 @@
 // holds the echo: the space-stripped text up to the progress mark followed by the text of
 // Refusal::ParsingFailed. When memory runs out while the program is built, *failure is the
 // text of Refusal::OutOfMemory instead: the text itself is not at fault.
-bool ParseExpression(const char* text, EvalFlags flags, TokenProgram* program,
+// answer is the value of the constant "ans". A literal too large for integer mode gives the
+// text of Refusal::NumberTooLarge in the same way.
+bool ParseExpression(const char* text, EvalFlags flags, const Value& answer, TokenProgram* program,
                      std::string* failure);

@@ -7,6 +7,8 @@ void ParseStateInit(ParseState* state, EvalFlags flags, const char* text,
     state->flags = flags;
     state->progressMark = progressMark;
     state->depth = 0;
-    state->outOfMemory = false;
+    static const Value kZero{}; // the Integer 0
+    state->answer = &kZero;
+    state->halt = Refusal::None;
     *progressMark = text;
 }

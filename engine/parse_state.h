@@ -4,6 +4,7 @@
 
 #include <cstdint>
 
+#include "engine/refusal.h"
 #include "engine/token_program.h"
 #include "engine/value.h"
 
@@ -13,10 +14,11 @@ struct ParseState {
     EvalFlags flags;           // of the request
     const char** progressMark; // every action stores cur here; never rolled back
     int32_t depth;             // factors currently being parsed, one inside another
-    bool outOfMemory;          // an action could not append to the program
+    const Value* answer;       // the previous result, the constant "ans"
+    Refusal halt;              // why an action stopped the parse, if one did
 };
 
-// cur = text, empty program, display Decimal; the caller's mark is set to text.
+// cur = text, empty program, display Decimal, answer 0; the caller's mark is set to text.
 void ParseStateInit(ParseState* state, EvalFlags flags, const char* text,
                     const char** progressMark);
 

@@ -233,18 +233,20 @@ template <class Part> class OneOrMore {
     Part part_;
 };
 
-// Called after the subject matched the text from before.cur up to state->cur. False only
-// when memory ran out while appending to the program.
+// Called after the subject matched the text from before.cur up to state->cur. False when
+// memory ran out while appending to the program, or when the action refuses what it
+// matched, having set the state's halt.
 using ActionRoutine = bool (*)(int32_t data, const ParserSnapshot& before, ParseState* state);
 
-// Runs the action when the subject matched. An action that cannot append fails the parser
-// and marks the state, after which no further action runs and the parse fails.
+// Runs the action when the subject matched. An action that fails fails the parser and halts
+// the state (out of memory, unless it gave its own refusal), after which no further action
+// runs and the parse fails.
 template <class Subject> class ActionParser {
   public:
     ActionParser(Subject subject, int32_t data, ActionRoutine action)
         : subject_(std::move(subject)), data_(data), action_(action) {}
     bool parse(ParseState* state) const {
-        if (state->outOfMemory) {
+        if (state->halt != Refusal::None) {
             return false;
         }
         const ParserSnapshot before = TakeSnapshot(*state);
@@ -254,7 +256,9 @@ template <class Subject> class ActionParser {
         if (action_(data_, before, state)) {
             return true;
         }
-        state->outOfMemory = true;
+        if (state->halt == Refusal::None) {
+            state->halt = Refusal::OutOfMemory;
+        }
         RestoreSnapshot(state, before);
         return false;
     }

@@ -12,8 +12,8 @@ const char* RefusalText(Refusal refusal) {
         return TranslationText(TextId::ModuloComplex);
     case Refusal::ModZero:
         return TranslationText(TextId::ModZero);
-    case Refusal::OverComplex:
-        return TranslationText(TextId::OverComplex);
+    case Refusal::NumberTooLarge:
+        return TranslationText(TextId::NumberTooLarge);
     case Refusal::OutOfMemory:
         return "Out of memory";
     case Refusal::ParsingFailed:

@@ -8,9 +8,9 @@ enum class Refusal : uint8_t {
     ParsingFailed,  // the text is no expression (also a program the parser never produces)
     NotImplemented, // a function without a complex form met a complex value
     DivZero,        // integer division by zero
-    ModuloComplex,  // modulo of a floating or complex operand
-    ModZero,        // integer modulo by zero
-    OverComplex,    // power with a complex operand
+    ModuloComplex,  // modulo with a complex operand
+    ModZero,        // modulo by zero
+    NumberTooLarge, // an integer literal beyond 32 bits in integer mode
     OutOfMemory,    // the expression needs more memory than there is
 };
 

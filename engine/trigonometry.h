@@ -6,7 +6,8 @@
 double Sine(double x);
 double Cosine(double x);
 
-// The reduction itself, used by Sine and Cosine where the runtime's own is not exact;
+// The reduction itself, exact for every finite argument (Cody and Waite's below 2^20 pi/2,
+// Payne and Hanek's beyond), used by Sine and Cosine where the runtime's own is not exact;
 // exposed so it can be checked against an exact runtime.
 double ReducedSine(double x);
 double ReducedCosine(double x);

@@ -5,7 +5,9 @@
 #include <string>
 #include <vector>
 
+#include "engine/answer_completion.h"
 #include "engine/evaluate.h"
+#include "engine/function_table.h"
 #include "support/answer_lines.h"
 #include "support/executable_path.h"
 #include "support/path_parts.h"
@@ -34,13 +36,22 @@ constexpr char kHelp[] =
     "or the language file are unusable.\n"
     "\n"
     "The expression language:\n"
-    "  numbers    42  0x2A  0b101010  'a' (a character's code)  1.5  2e3  1d3\n"
-    "  constants  pi  e  i; a number directly followed by one is multiplied by it: 2pi, 3+4i\n"
+    "  numbers    42  0x2A  0b101010  'a' (a character's code)  1.5  2e3  1d3; with\n"
+    "             --integer a number is taken as 32 bits (0xFFFFFFFF is -1) and a larger one\n"
+    "             is refused; in floating point it is the nearest double of its full value\n"
+    "  constants  pi  e  i  ans (the previous result, 0 at first); a number directly\n"
+    "             followed by one is multiplied by it: 2pi, 3+4i, 2ans\n"
     "  operators  + - * / % ^, unary + -, parentheses; ^ binds tighter than * / %, which bind\n"
-    "             tighter than + -; all are left-associative; unary signs bind tightest\n"
-    "  functions  abs sqrt sin asin cos acos tan atan rad deg log10 log2 ln re im, as sqrt(2)\n"
-    "  suffix     ,x ,b or ,c at the end shows an integer result in hexadecimal, in binary\n"
-    "             or as a character: 255,x gives 0xFF\n"
+    "             tighter than + -; all are left-associative; unary signs bind tightest;\n"
+    "             % of doubles is the remainder with the sign of the left operand (5.5%2 is\n"
+    "             1.5); an expression beginning with * / % or ^ continues ans: *2 is ans*2\n";
+
+// After the list of functions.
+constexpr char kHelpEnd[] =
+    "             of real or complex numbers (principal values: sqrt(-4+0i) is 0 + 2 i)\n"
+    "  suffix     ,x ,b or ,c at the end shows an integer result, or a double that is an\n"
+    "             integer from -2147483648 to 4294967295, in hexadecimal, in binary or as a\n"
+    "             character: 255,x gives 0xFF\n"
     "Spaces are ignored.\n";
 
 constexpr int kAllSucceeded = 0;
@@ -149,10 +160,12 @@ bool LoadLanguage(const Options& options, std::string* path, std::string* proble
 }
 
 // One answer line, without its line break; false when the expression failed.
-bool Answer(const std::string& expression, const Options& options, std::string* line) {
-    const std::string text = expression + "=";
+// *answer is the previous result, replaced by this one when it succeeds.
+bool Answer(const std::string& expression, const Options& options, Value* answer,
+            std::string* line) {
+    const std::string text = CompleteWithAnswer(expression) + "=";
     std::string output;
-    const bool succeeded = Evaluate(text.c_str(), options.flags, &output);
+    const bool succeeded = Evaluate(text.c_str(), options.flags, answer, &output);
     if (options.status) {
         *line = succeeded ? "ok\t" : "error\t";
     }
@@ -162,14 +175,15 @@ bool Answer(const std::string& expression, const Options& options, std::string* 
 
 int Run(const Options& options) {
     bool allSucceeded = true;
+    Value answer = MakeInteger(0); // "ans" before the first calculation
     if (options.expressions.empty()) {
-        allSucceeded = AnswerLines([&options](const std::string& line, std::string* answer) {
-            return Answer(line, options, answer);
+        allSucceeded = AnswerLines([&](const std::string& expression, std::string* line) {
+            return Answer(expression, options, &answer, line);
         });
     }
     for (const std::string& expression : options.expressions) {
         std::string line;
-        allSucceeded = Answer(expression, options, &line) && allSucceeded;
+        allSucceeded = Answer(expression, options, &answer, &line) && allSucceeded;
         line += '\n';
         std::fwrite(line.data(), 1, line.size(), stdout);
     }
@@ -195,7 +209,11 @@ int main(int argc, char** argv) {
     }
     if (options.help || options.version) {
         if (options.help) {
-            std::printf("%s\n%s", kUsage, kHelp);
+            std::printf("%s\n%s  functions ", kUsage, kHelp);
+            for (const FunctionEntry& function : kFunctions) {
+                std::printf(" %s", function.name);
+            }
+            std::printf(", as sqrt(2),\n%s", kHelpEnd);
         } else {
             PrintVersion();
         }

@@ -53,6 +53,7 @@ const char* const kEnglish[kTranslationKeyCount] = {
     "Select &all text",
     "Clear the &history",
     "The history cannot be saved:",
+    "Too large",
 };
 
 HKEY OpenSettings(REGSAM access) {

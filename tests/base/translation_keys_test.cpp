@@ -31,7 +31,7 @@ const char* const kKeys[kTranslationKeyCount] = {
     "SYSTEM KeepHistory", "HISTORY Copy",
     "HISTORY CopyResult", "HISTORY InsertResult",
     "HISTORY SelectAll",  "HISTORY Clear",
-    "HISTORY Unsaved",
+    "HISTORY Unsaved",    "Too large",
 };
 
 TEST(TranslationKeys, TableHoldsTheKeysInIdOrder) {
@@ -65,7 +65,7 @@ TEST(TranslationKeys, LookupAnswersWithinTheTableInUseOnly) {
     TranslationUseTable(keys, kTranslationKeyCount);
     EXPECT_EQ(TranslationText(0), keys[0].text);
     EXPECT_STREQ(TranslationText(TextId::ParsingFailed), "text 31");
-    EXPECT_STREQ(TranslationText(44), "text 44");
+    EXPECT_STREQ(TranslationText(45), "text 45");
     EXPECT_STREQ(TranslationText(kTranslationKeyCount), "String not found");
     EXPECT_STREQ(TranslationText(-1), "String not found");
     EXPECT_STREQ(TranslationText(INT32_MIN), "String not found");

@@ -55,7 +55,7 @@ TEST_F(CopyAndOptions, CtrlCInTheInputCopiesTheNewestResultOrTheSelection) {
     ASSERT_NE(main, nullptr);
     Calculate(main, "40+2");
     Calculate(main, "(3+4i)/(1+2i)");
-    Calculate(main, "sqrt(i)");
+    Calculate(main, "i%2");
     PostChar(input_, '\x03');
     ASSERT_TRUE(WaitUntil(kStepTimeoutMs, [] { return ClipboardText() == "2.2 - 0.4 i"; }))
         << ClipboardText();
@@ -112,6 +112,7 @@ TEST_F(CopyAndOptions, WindowMenuOptionsSurviveARestart) {
     HWND splash = WaitForWindow(program_.Id(), kStepTimeoutMs, IsAboutDialog);
     ASSERT_NE(splash, nullptr);
     EXPECT_TRUE(OnTop(splash));
+    ASSERT_TRUE(WaitUntil(kStepTimeoutMs, [&] { return IsWindowVisible(splash) != FALSE; }));
     const std::vector<HWND> order = VisibleWindowsOf(program_.Id());
     EXPECT_LT(std::find(order.begin(), order.end(), splash) - order.begin(),
               std::find(order.begin(), order.end(), main) - order.begin());

@@ -9,18 +9,23 @@ TEST_F(EvaluateTest, IntegerAndFloatingMode) {
         {"7/2", "3", "3.5"},
         {"-7/2", "-3", "-3.5"},
         {"7/-2", "-3", "-3.5"},
-        {"7%2", "1", "!Modulo complex"},
-        {"-7%2", "-1", "!Modulo complex"},
-        {"7%-2", "1", "!Modulo complex"},
+        {"7%2", "1", "1"},
+        {"-7%2", "-1", "-1"},
+        {"7%-2", "1", "1"},
+        {"-7%-2", "-1", "-1"},
+        {"5.5%2", "1.5", "1.5"},
+        {"-5.5%2", "-1.5", "-1.5"},
+        {"1e300%7", "1", "1"}, // exact, however far apart the operands are
         {"1/3", "0", "0.3333333333333333"},
         {"1/0", "!Div zero", "inf"},
         {"-1/0", "!Div zero", "-inf"},
         {"0/0", "!Div zero", "nan"},
-        {"1%0", "!Mod zero", "!Modulo complex"},
+        {"1%0", "!Mod zero", "!Mod zero"},
         {"7.0/2", "3.5", "3.5"},
         {"1.0/0", "inf", "inf"},
-        {"5.0%0", "!Modulo complex", "!Modulo complex"},
-        {"5%2.0", "!Modulo complex", "!Modulo complex"},
+        {"5.0%0", "!Mod zero", "!Mod zero"},
+        {"5%-0.0", "!Mod zero", "!Mod zero"},
+        {"5%2.0", "1", "1"},
         {"0x10+0b11", "19", "19"},
         {"'a'", "97", "97"},
         {"1 000 + 2", "1002", "1002"},
@@ -41,7 +46,7 @@ TEST_F(EvaluateTest, IntegersWrapModulo2To32) {
         {"abs(-2147483647-1)", "-2147483648", "2147483648"},
         // The quotient that does not fit wraps; the remainder is 0; nothing traps.
         {"(-2147483647-1)/-1", "-2147483648", "2147483648"},
-        {"(-2147483647-1)%-1", "0", "!Modulo complex"},
+        {"(-2147483647-1)%-1", "0", "0"},
         {"(-2147483647-1)/1", "-2147483648", "-2147483648"},
     };
     for (const ModeCase& c : cases) {
@@ -112,15 +117,27 @@ TEST_F(EvaluateTest, ComplexArithmetic) {
     }
 }
 
-TEST_F(EvaluateTest, DisplaySuffixShowsIntegerResultsOnly) {
+TEST_F(EvaluateTest, DisplaySuffixShowsIntegersAndIntegralDoubles) {
     const ModeCase cases[] = {
-        {"255,x", "0xFF", "255"},     {"255,b", "0b11111111", "255"},
-        {"-1,x", "0xFFFFFFFF", "-1"}, {"-1,b", "0b11111111111111111111111111111111", "-1"},
-        {"0,b", "0b0", "0"},          {"65,c", "'A'", "65"},
-        {"321,c", "'A'", "321"},      {"-191,c", "'A'", "-191"},
-        {"1.5,x", "1.5", "1.5"},      {"abs(-5),x", "0x5", "5"},
-        {"sqrt(16),x", "4", "4"}, // a function result is a Double
-        {"re(5),x", "5", "5"},        {"2^4,b", "0b10000", "16"},
+        {"255,x", "0xFF", "0xFF"},
+        {"255,b", "0b11111111", "0b11111111"},
+        {"-1,x", "0xFFFFFFFF", "0xFFFFFFFF"},
+        {"-1,b", "0b11111111111111111111111111111111", "0b11111111111111111111111111111111"},
+        {"0,b", "0b0", "0b0"},
+        {"65,c", "'A'", "'A'"},
+        {"321,c", "'A'", "'A'"},
+        {"-191,c", "'A'", "'A'"},
+        {"1.5,x", "1.5", "1.5"},
+        {"abs(-5),x", "0x5", "0x5"},
+        {"sqrt(16),x", "0x4", "0x4"}, // an integral Double
+        {"2^4,b", "0b10000", "0b10000"},
+        // The Doubles from -2^31 to 2^32 - 1; integers wrap there.
+        {"-2147483648,x", "0x80000000", "0x80000000"},
+        {"-2147483649,x", "0x7FFFFFFF", "-2147483649"},
+        {"4294967295,x", "0xFFFFFFFF", "0xFFFFFFFF"},
+        {"4294967295+1,x", "0x0", "4294967296"},
+        {"-0.0,x", "0x0", "0x0"},
+        {"1/0,x", "!Div zero", "inf"},
     };
     for (const ModeCase& c : cases) {
         ExpectModes(c);

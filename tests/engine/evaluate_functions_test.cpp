@@ -73,37 +73,37 @@ TEST_F(EvaluateTest, LogarithmsRootsAndParts) {
     EXPECT_NEAR(NumberOf(Calculate("log10(2)", kIntegerDegrees)), 0.3010299956639812, 1e-16);
 }
 
-TEST_F(EvaluateTest, FunctionsWithoutAComplexFormAreRefused) {
+TEST_F(EvaluateTest, ComplexArgumentsHavePrincipalValues) {
     const char* const cases[][2] = {
-        {"sin(i)", "!sin(complex)not implemented"},
-        {"asin(i)", "!asin(complex)not implemented"},
-        {"cos(i)", "!cos(complex)not implemented"},
-        {"acos(i)", "!acos(complex)not implemented"},
-        {"tan(i)", "!tan(complex)not implemented"},
-        {"atan(i)", "!atan(complex)not implemented"},
-        {"rad(i)", "!rad(complex)not implemented"},
-        {"deg(i)", "!deg(complex)not implemented"},
-        {"log10(i)", "!log10(complex)not implemented"},
-        {"log2(i)", "!log2(complex)not implemented"},
-        {"ln(i)", "!ln(complex)not implemented"},
-        {"sqrt(i)", "!sqrt(complex)not implemented"},
-        // A zero imaginary part is still a Complex value.
-        {"sqrt(-1+0i)", "!sqrt(complex)not implemented"},
-        {"sin(i*i)", "!sin(complex)not implemented"},
-        {"(1+i)^2", "!Over complex"},
-        {"2^i", "!Over complex"},
-        {"2.5^(1+i)", "!Over complex"},
+        // A zero imaginary part is still a Complex value, and so is the result.
+        {"sqrt(-4+0i)", "0 + 2 i"},
+        {"sqrt(-(4+0i))", "0 - 2 i"}, // the other side of the cut
+        {"ln(-1+0i)", "0 + 3.141592653589793 i"},
+        {"log10(100+0i)", "2 + 0 i"},
+        {"log2(8+0i)", "3 + 0 i"},
+        {"re(sqrt(-1+0i))", "0"},
+        {"rad(180+180i)", "3.141592653589793 + 3.141592653589793 i"},
+        {"deg(pi*i)", "0 + 180 i"},
+        // Integral exponents by repeated squaring, exact where the products are.
+        {"(1+i)^2", "0 + 2 i"},
+        {"(1+2i)^3", "-11 - 2 i"},
+        {"(1+i)^-1", "0.5 - 0.5 i"},
+        {"(0i)^0", "1 + 0 i"},
+        {"i^i", "0.2078795763507619 + 0 i"},
         {"i%2", "!Modulo complex"},
         {"5%(0i)", "!Modulo complex"},
     };
     for (const auto& c : cases) {
         ExpectEverywhere(c[0], c[1]);
     }
+    // Degrees scale both parts of the angle, or of the inverse function's result.
+    ExpectUnits({"sin(90+0i)", "1 + 0 i", "0.8939966636005579 + 0 i"});
+    ExpectUnits({"atan(1+0i)", "45 + 0 i", "0.7853981633974483 + 0 i"});
+    ExpectUnits({"acos(2+0i)", "0 - 75.45612929021688 i", "0 - 1.316957896924817 i"});
 }
 
 TEST_F(EvaluateTest, TheFirstRefusalInPostfixOrderIsReported) {
-    ExpectModes({"1/0+sin(i)", "!Div zero", "!sin(complex)not implemented"});
-    ExpectModes({"sin(i)+1/0", "!sin(complex)not implemented", "!sin(complex)not implemented"});
-    ExpectModes({"1%0*(2^i)", "!Mod zero", "!Modulo complex"});
-    ExpectModes({"2^i*(1%0)", "!Over complex", "!Over complex"});
+    ExpectModes({"1/0+i%2", "!Div zero", "!Modulo complex"});
+    ExpectModes({"i%2+1/0", "!Modulo complex", "!Modulo complex"});
+    ExpectModes({"1%0*(i%2)", "!Mod zero", "!Mod zero"});
 }

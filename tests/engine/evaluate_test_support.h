@@ -20,7 +20,8 @@ constexpr EvalFlags kAllFlags[] = {kIntegerDegrees, kFloatingDegrees, kIntegerRa
 inline std::string Calculate(const std::string& typed, EvalFlags flags) {
     const std::string text = typed + "=";
     std::string output;
-    return Evaluate(text.c_str(), flags, &output) ? output : "!" + output;
+    Value answer = MakeInteger(0);
+    return Evaluate(text.c_str(), flags, &answer, &output) ? output : "!" + output;
 }
 
 // The number a result text shows, for results that come from the platform's mathematical

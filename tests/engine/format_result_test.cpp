@@ -75,13 +75,24 @@ TEST(FormatResult, IntegerInEveryDisplayMode) {
     }
 }
 
-TEST(FormatResult, DoubleAndComplexIgnoreTheDisplayMode) {
+TEST(FormatResult, OnlyIntegralDoublesOf32BitsTakeTheDisplayMode) {
+    const double nan = std::numeric_limits<double>::quiet_NaN();
     for (DisplayMode mode : {DisplayMode::Decimal, DisplayMode::Hexadecimal, DisplayMode::Binary,
                              DisplayMode::Character}) {
         EXPECT_EQ(FormatResult(MakeDouble(1.5), mode), "1.5");
-        EXPECT_EQ(FormatResult(MakeDouble(255.0), mode), "255");
+        EXPECT_EQ(FormatResult(MakeDouble(-2147483648.5), mode), "-2147483648.5");
+        EXPECT_EQ(FormatResult(MakeDouble(-2147483649.0), mode), "-2147483649");
+        EXPECT_EQ(FormatResult(MakeDouble(4294967296.0), mode), "4294967296");
+        EXPECT_EQ(FormatResult(MakeDouble(nan), mode), "nan");
         EXPECT_EQ(FormatResult(MakeComplex(1, -2), mode), "1 - 2 i");
+        EXPECT_EQ(FormatResult(MakeComplex(255, 0), mode), "255 + 0 i");
     }
+    EXPECT_EQ(FormatResult(MakeDouble(255.0), DisplayMode::Decimal), "255");
+    EXPECT_EQ(FormatResult(MakeDouble(-2147483648.0), DisplayMode::Hexadecimal), "0x80000000");
+    EXPECT_EQ(FormatResult(MakeDouble(4294967295.0), DisplayMode::Hexadecimal), "0xFFFFFFFF");
+    EXPECT_EQ(FormatResult(MakeDouble(-1.0), DisplayMode::Binary),
+              std::string(34, '1').replace(0, 2, "0b"));
+    EXPECT_EQ(FormatResult(MakeDouble(321.0), DisplayMode::Character), "'A'");
 }
 
 TEST(FormatResult, ComplexSignOfTheImaginaryPart) {

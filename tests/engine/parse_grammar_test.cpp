@@ -142,7 +142,7 @@ TEST_F(ParseGrammar, FailureTextComesFromTheKeyTable) {
 TEST(ParseExpression, AcceptsTextWithoutTheUsersSpaces) {
     TokenProgram program;
     std::string failure = "untouched";
-    ASSERT_TRUE(ParseExpression("  7 ,  c =", 0, &program, &failure));
+    ASSERT_TRUE(ParseExpression("  7 ,  c =", 0, MakeInteger(0), &program, &failure));
     EXPECT_EQ(program.display, DisplayMode::Character);
     EXPECT_EQ(failure, "untouched");
     TokenProgramFree(&program);

@@ -14,7 +14,7 @@ Value LiteralOf(const std::string& typed, EvalFlags flags) {
     TokenProgram program;
     std::string failure;
     Value value = MakeInteger(-12345);
-    if (!ParseExpression(text.c_str(), flags, &program, &failure)) {
+    if (!ParseExpression(text.c_str(), flags, MakeInteger(0), &program, &failure)) {
         ADD_FAILURE() << typed << ": " << failure;
         return value;
     }
@@ -33,49 +33,52 @@ uint64_t Bits(double x) {
     return bits;
 }
 
+// A literal of at most 32 bits: its two's-complement reading in integer mode, its full
+// value in floating mode.
 struct IntegerCase {
     std::string typed;
     int32_t value;
+    double full;
 };
 
 const IntegerCase kIntegers[] = {
-    {"0", 0},
-    {"7", 7},
-    {"010", 10},
-    {"2147483647", 2147483647},
-    {"2147483648", 2147483647},
-    {"99999999999", 2147483647},
-    {"18446744073709551617", 2147483647}, // above 2^64: no wrap in the accumulator
-    {std::string(300, '9'), 2147483647},
-    {"0x1e", 30},
-    {"0xff", 255},
-    {"0xFF", 255},
-    {"0x7FFFFFFF", 2147483647},
-    {"0x80000000", 2147483647},
-    {"0xFFFFFFFF", 2147483647},
-    {"0x" + std::string(40, 'f'), 2147483647},
-    {"0b101", 5},
-    {"0b" + std::string(31, '1'), 2147483647},
-    {"0b1" + std::string(31, '0'), 2147483647},
-    {"'a'", 97},
-    {"'A'", 65},
-    {"'0'", 48},
-    {"'''", 39},
-    {"'\x7f'", 127},
-    {"'\x01'", 1},
-    {"'\\a'", 7},
-    {"'\\b'", 8},
-    {"'\\t'", 9},
-    {"'\\n'", 10},
-    {"'\\v'", 11},
-    {"'\\f'", 12},
-    {"'\\r'", 13},
-    {"'\\\"'", 34},
-    {"'\\''", 39},
-    {"'\\\\'", 92},
-    {"'\\0'", 0},
-    {"'\\q'", 0},
-    {"'\\N'", 0},
+    {"0", 0, 0},
+    {"7", 7, 7},
+    {"010", 10, 10},
+    {"2147483647", 2147483647, 2147483647.0},
+    {"2147483648", INT32_MIN, 2147483648.0},
+    {"4294967295", -1, 4294967295.0},
+    {"000004294967295", -1, 4294967295.0},
+    {"0x1e", 30, 30},
+    {"0xff", 255, 255},
+    {"0xFF", 255, 255},
+    {"0x7FFFFFFF", 2147483647, 2147483647.0},
+    {"0x80000000", INT32_MIN, 2147483648.0},
+    {"0xFFFFFFFF", -1, 4294967295.0},
+    {"0x" + std::string(40, '0') + "1", 1, 1.0},
+    {"0b101", 5, 5},
+    {"0b" + std::string(31, '1'), 2147483647, 2147483647.0},
+    {"0b1" + std::string(31, '0'), INT32_MIN, 2147483648.0},
+    {"0b" + std::string(32, '1'), -1, 4294967295.0},
+    {"'a'", 97, 97},
+    {"'A'", 65, 65},
+    {"'0'", 48, 48},
+    {"'''", 39, 39},
+    {"'\x7f'", 127, 127},
+    {"'\x01'", 1, 1},
+    {"'\\a'", 7, 7},
+    {"'\\b'", 8, 8},
+    {"'\\t'", 9, 9},
+    {"'\\n'", 10, 10},
+    {"'\\v'", 11, 11},
+    {"'\\f'", 12, 12},
+    {"'\\r'", 13, 13},
+    {"'\\\"'", 34, 34},
+    {"'\\''", 39, 39},
+    {"'\\\\'", 92, 92},
+    {"'\\0'", 0, 0},
+    {"'\\q'", 0, 0},
+    {"'\\N'", 0, 0},
 };
 
 TEST(ParseLiteral, IntegersInIntegerMode) {
@@ -86,17 +89,41 @@ TEST(ParseLiteral, IntegersInIntegerMode) {
     }
 }
 
-TEST(ParseLiteral, IntegersInFloatingModeAreExactDoubles) {
+TEST(ParseLiteral, IntegersInFloatingModeAreTheirFullValue) {
     for (const IntegerCase& c : kIntegers) {
         const Value v = LiteralOf(c.typed, EvalFlag::Floating | EvalFlag::Radians);
         EXPECT_EQ(v.kind, ValueKind::Double) << c.typed;
-        EXPECT_EQ(v.number.real, static_cast<double>(c.value)) << c.typed;
+        EXPECT_EQ(v.number.real, c.full) << c.typed;
     }
 }
 
-TEST(ParseLiteral, SaturationComesBeforeTheFloatingConversion) {
-    EXPECT_EQ(LiteralOf("3000000000", EvalFlag::Floating).number.real, 2147483647.0);
-    EXPECT_EQ(LiteralOf("3000000000.0", EvalFlag::Floating).number.real, 3000000000.0);
+// Beyond 32 bits: the nearest double in floating mode, a refusal in integer mode.
+TEST(ParseLiteral, IntegersBeyond32Bits) {
+    const struct {
+        std::string typed;
+        double nearest;
+    } cases[] = {
+        {"4294967296", 4294967296.0},
+        {"0x100000000", 4294967296.0},
+        {"0b1" + std::string(32, '0'), 4294967296.0},
+        {"0xFFFFFFFFFF", 1099511627775.0},
+        {"99999999999999999999", 1e20},
+        {"9007199254740993", 9007199254740992.0}, // the tie rounds to even
+        {"0x20000000000001", 9007199254740992.0},
+        {"0x20000000000003", 9007199254740996.0},
+        {"0x200000000000010000000001", 0x200000000000020000000000p0}, // sticky beyond 64 bits
+        {"0x" + std::string(300, 'f'), std::numeric_limits<double>::infinity()},
+        {std::string(400, '9'), std::numeric_limits<double>::infinity()},
+        {"18446744073709551617", 18446744073709551616.0},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(LiteralOf(c.typed, EvalFlag::Floating).number.real, c.nearest) << c.typed;
+        TokenProgram program;
+        std::string failure;
+        EXPECT_FALSE(
+            ParseExpression((c.typed + "+1=").c_str(), 0, MakeInteger(0), &program, &failure));
+        EXPECT_EQ(failure, "String not found") << c.typed; // no texts loaded: the lookup's
+    }
     EXPECT_EQ(LiteralOf("3000000000.0", 0).number.real, 3000000000.0);
 }
 

@@ -227,7 +227,7 @@ TEST_F(Parse, AnActionThatCannotAppendFailsAndStopsFurtherActions) {
     state_.program.ops.reallocate = NoMemory;
     const auto number = Sequence(Number('1'), Number('2'));
     EXPECT_FALSE(number.parse(&state_));
-    EXPECT_TRUE(state_.outOfMemory);
+    EXPECT_EQ(state_.halt, Refusal::OutOfMemory);
     EXPECT_EQ(Position(), 0);
     EXPECT_TRUE(Literals().empty());
     EXPECT_TRUE(Ops().empty());

@@ -69,7 +69,7 @@ inline ParseResult ParseTyped(const std::string& typed, EvalFlags flags = 0) {
     const std::string text = typed + "=";
     TokenProgram program;
     ParseResult result{};
-    result.ok = ParseExpression(text.c_str(), flags, &program, &result.failure);
+    result.ok = ParseExpression(text.c_str(), flags, MakeInteger(0), &program, &result.failure);
     for (int32_t k = 0; k < program.literals.count; ++k) {
         result.literals += (k == 0 ? "" : " ") + Describe(LiteralAt(program, k));
     }

@@ -47,11 +47,24 @@ TEST(Trigonometry, WithinOneUlpOfTheExactValueAcrossTheReducibleRange) {
     }
 }
 
-TEST(Trigonometry, NonFiniteAndHugeArgumentsFallBackToTheRuntime) {
+TEST(Trigonometry, NonFiniteArgumentsFallBackToTheRuntime) {
     EXPECT_TRUE(std::isnan(ReducedSine(INFINITY)));
     EXPECT_TRUE(std::isnan(ReducedCosine(NAN)));
-    // Beyond the reducible range the runtime's own reduction answers.
-    const double huge = ReducedSine(1e300);
-    EXPECT_TRUE(huge >= -1.0 && huge <= 1.0) << huge;
     EXPECT_EQ(ReducedSine(0.0), 0.0);
+}
+
+TEST(Trigonometry, HugeArgumentsAreReducedExactly) {
+    // sin and cos of 10^22, correctly rounded, and cos of the double nearest a multiple of
+    // pi/2 (it is 4.6871659242546276e-19 away), where every bit of the reduction counts.
+    EXPECT_LE(UlpsBetween(ReducedSine(1e22), -0.8522008497671888), 1);
+    EXPECT_LE(UlpsBetween(ReducedCosine(1e22), 0.5232147853951389), 1);
+    EXPECT_LE(
+        UlpsBetween(ReducedCosine(std::ldexp(6381956970095103.0, 797)), -4.687165924254628e-19), 1);
+#if defined(__GLIBC__)
+    // The GNU C library reduces exactly too.
+    for (const double x : {1647099.0, -3e9, 1e20, 1e300, -1.7976931348623157e308}) {
+        EXPECT_LE(UlpsBetween(ReducedSine(x), std::sin(x)), 1) << x;
+        EXPECT_LE(UlpsBetween(ReducedCosine(x), std::cos(x)), 1) << x;
+    }
+#endif
 }

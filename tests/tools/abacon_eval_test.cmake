@@ -65,7 +65,13 @@ check(NAME arguments ARGS "1+2" "7/2" "2 * (3 + 4)" EXIT 0 OUT "3\n3.5\n14\n")
 check(NAME integer ARGS --integer "7/2" EXIT 0 OUT "3\n")
 check(NAME degrees ARGS --degrees "sin(90)" EXIT 0 OUT "1\n")
 check(NAME radians ARGS "cos(0)" EXIT 0 OUT "1\n")
-check(NAME failure ARGS "sin(i)" EXIT 1 OUT "sin(complex): not implemented\n")
+check(NAME failure ARGS "i%2" EXIT 1 OUT "Modulo of a complex number\n")
+check(NAME too_large ARGS --integer "0xFFFFFFFF" "0x100000000" EXIT 1
+    OUT "-1\nNumber too large for 32 bits\n")
+# "ans" is the last result of the run; a leading operator continues it.
+check(NAME answer ARGS --integer "ans" "6*7" "*2" "1/0" " %5" "2ans" EXIT 1
+    OUT "0\n42\n84\nDivision by zero\n4\n8\n")
+check(NAME answer_lines INPUT "2\n^10\nsqrt(-ans+0i)\n" EXIT 0 OUT "2\n1024\n0 + 32 i\n")
 check(NAME parse_failure ARGS "2+*3" EXIT 1 OUT "2 <- syntax error here\n")
 check(NAME status ARGS --integer --status "7/2" "1/0" "2^10"
     EXIT 1 OUT "ok\t3\nerror\tDivision by zero\nok\t1024\n")
@@ -101,7 +107,7 @@ check(NAME old_file ARGS --language-file "${old}" "1" EXIT 2 OUT ""
 
 # Help and version, without a language file.
 check(NAME help ARGS --help --language-file none EXIT 0
-    OUT_MATCHES "^usage: abacon-eval .*\n  functions  abs sqrt sin .*Spaces are ignored\.\n$")
+    OUT_MATCHES "^usage: abacon-eval .*\n  functions  sin asin cos .* re im abs, as sqrt.2.,\n.*Spaces are ignored\.\n$")
 check(NAME version ARGS --version EXIT 0 OUT "abacon-eval ${VERSION}\n")
 
 # Usage errors.
