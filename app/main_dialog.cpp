@@ -1,5 +1,6 @@
 #include "app/main_dialog.h"
 
+#include <algorithm>
 #include <iterator>
 
 #include "app/about_dialog.h"
@@ -9,6 +10,7 @@
 #include "app/window_menu_options.h"
 #include "engine/answer_completion.h"
 #include "engine/evaluate.h"
+#include "engine/value_text.h"
 #include "support/center_window.h"
 #include "support/clipboard_text.h"
 #include "support/window_text.h"
@@ -370,7 +372,8 @@ bool MainDialog::OnCalculate(const WindowMessage&, LRESULT*) {
             AppendHistoryLine(output);
         }
         std::string problem;
-        kept_.Append({calculated, output, succeeded}, &problem);
+        kept_.Append({calculated, output, succeeded, succeeded ? ExactValueText(answer_) : ""},
+                     &problem);
         if (!problem.empty()) {
             AppendHistoryLine(problem);
         }
@@ -400,12 +403,18 @@ size_t MainDialog::AppendHistoryText(const std::string& text, size_t longestLine
     return end;
 }
 
-// The kept calculations, before the first one of this start, in one replacement.
+// The kept calculations, before the first one of this start, in one replacement; the newest
+// result among them is ans.
 bool MainDialog::OnRestoreHistory(const WindowMessage&, LRESULT*) {
     std::string problem;
     const std::vector<KeptCalculation> kept = kept_.Load(&problem);
     for (const KeptCalculation& calculation : kept) {
         recall_.Add(calculation.expression);
+    }
+    const auto newest = std::find_if(kept.rbegin(), kept.rend(),
+                                     [](const KeptCalculation& c) { return c.succeeded; });
+    if (newest != kept.rend()) {
+        ReadExactValue(newest->value, &answer_);
     }
     const HistoryLines lines = LinesOf(kept);
     if (!lines.text.empty()) {

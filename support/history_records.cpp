@@ -119,6 +119,10 @@ std::string HistoryRecord(const KeptCalculation& calculation) {
     AppendEscaped(calculation.expression, &line);
     line += "\tout=";
     AppendEscaped(calculation.output, &line);
+    if (!calculation.value.empty()) {
+        line += "\tval=";
+        AppendEscaped(calculation.value, &line);
+    }
     const std::string checksum = ChecksumText(line);
     line += kChecksumField;
     line += checksum;
@@ -136,6 +140,7 @@ bool ReadHistoryRecord(std::string_view line, KeptCalculation* calculation) {
         line.substr(bodySize + kChecksumField.size()) != ChecksumText(body)) {
         return false;
     }
+    *calculation = KeptCalculation(); // a field an older record lacks stays empty
     bool hasOk = false;
     bool hasIn = false;
     bool hasOut = false;
@@ -166,6 +171,8 @@ bool ReadHistoryRecord(std::string_view line, KeptCalculation* calculation) {
             if (!hasOut) {
                 return false;
             }
+        } else if (name == "val" && !Unescape(value, &calculation->value)) {
+            return false;
         }
     }
     return hasOk && hasIn && hasOut;

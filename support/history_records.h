@@ -1,7 +1,7 @@
 // The file of calculations kept between starts: one text line per calculation, complete in
 // itself, so that a line cut by a crash or mangled by hand is recognised and skipped alone.
 //
-//   ok=1<TAB>in=1+2<TAB>out=3<TAB>crc=F045BBB0<CR><LF>
+//   ok=1<TAB>in=1+2<TAB>out=3<TAB>val=i:3<TAB>crc=...<CR><LF>
 //
 // A line is fields "name=value" joined by tabs and ends with the field crc, the CRC-32 of
 // everything before its tab in 8 upper-case hexadecimal digits. A value is the text as it
@@ -20,6 +20,7 @@ struct KeptCalculation {
     std::string expression; // as typed, without the "=" the history shows after it
     std::string output;     // the result text, or the error text
     bool succeeded = false;
+    std::string value; // the result's exact value for the program to read back; may be empty
 };
 
 // The line of one calculation, with its CR LF.

@@ -24,7 +24,7 @@ std::string Records(int count, const std::string& prefix = "", const std::string
     std::string records;
     for (int n = 1; n <= count; ++n) {
         const std::string line =
-            HistoryRecord({prefix + std::to_string(n) + "+1", std::to_string(n + 1), true});
+            HistoryRecord({prefix + std::to_string(n) + "+1", std::to_string(n + 1), true, ""});
         records += line.substr(0, line.size() - 2) + end;
     }
     return records;
@@ -88,6 +88,7 @@ TEST_F(KeptHistory, LinesComeBackWithRecallAndResults) {
     main = Start();
     ASSERT_NE(main, nullptr);
     EXPECT_EQ(TextOf(GetDlgItem(main, IDC_HISTORY)), shown + "6*7=42\r\n");
+    EXPECT_EQ(Calculate(main, "*2"), "ans*2=84\r\n") << "ans is the newest kept result";
     EXPECT_EQ(EndAndWait(main, IDC_QUIT), 0);
 }
 

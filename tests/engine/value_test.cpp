@@ -1,5 +1,6 @@
 #include "engine/token_program.h"
 #include "engine/value.h"
+#include "engine/value_text.h"
 
 #include <cmath>
 #include <limits>
@@ -77,4 +78,27 @@ TEST(ValueStack, PushPopInStackOrder) {
     EXPECT_EQ(v.number.integer, 1);
     EXPECT_FALSE(ValueStackPop(&s, &v));
     ValueStackFree(&s);
+}
+
+TEST(ValueText, ReadsBackTheSameBits) {
+    const Value values[] = {MakeInteger(INT32_MIN),
+                            MakeInteger(42),
+                            MakeDouble(-0.0),
+                            MakeDouble(0.1),
+                            MakeDouble(std::numeric_limits<double>::denorm_min()),
+                            MakeDouble(std::numeric_limits<double>::quiet_NaN()),
+                            MakeComplex(-std::numeric_limits<double>::infinity(), 2.2)};
+    for (const Value& value : values) {
+        const std::string text = ExactValueText(value);
+        Value read = MakeInteger(7);
+        ASSERT_TRUE(ReadExactValue(text, &read)) << text;
+        EXPECT_EQ(read.kind, value.kind) << text;
+        EXPECT_EQ(ExactValueText(read), text);
+    }
+    for (const char* junk : {"", "i:", "i:1x", "i:99999999999", "d:3FF", "d:3FF000000000000G",
+                             "c:3FF0000000000000", "x:1"}) {
+        Value read = MakeInteger(7);
+        EXPECT_FALSE(ReadExactValue(junk, &read)) << junk;
+        EXPECT_EQ(read.number.integer, 7) << junk;
+    }
 }

@@ -9,7 +9,7 @@
 namespace {
 
 std::string Record(const std::string& expression, const std::string& output = "1") {
-    return HistoryRecord({expression, output, true});
+    return HistoryRecord({expression, output, true, ""});
 }
 
 // The expressions of the records read from a whole file.
@@ -24,7 +24,7 @@ std::string Expressions(const std::string& file) {
 TEST(HistoryRecords, OneLineThatReadsBackExactly) {
     EXPECT_EQ(Record("1+2", "3"), "ok=1\tin=1+2\tout=3\tcrc=F045BBB0\r\n");
     const KeptCalculation tricky{std::string("a=\\b\tc\r\nd\x01\x7F\xE9\xFF\0e", 14),
-                                 "sin(complex) not \\ =", false};
+                                 "sin(complex) not \\ =", false, "c:\t"};
     const std::string line = HistoryRecord(tricky);
     EXPECT_EQ(line.find_first_of("\r\n"), line.size() - 2) << line;
     KeptCalculation read;
@@ -32,6 +32,7 @@ TEST(HistoryRecords, OneLineThatReadsBackExactly) {
     EXPECT_EQ(read.expression, tricky.expression);
     EXPECT_EQ(read.output, tricky.output);
     EXPECT_FALSE(read.succeeded);
+    EXPECT_EQ(read.value, tricky.value);
 }
 
 TEST(HistoryRecords, UnknownFieldsAreIgnored) {
