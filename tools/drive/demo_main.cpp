@@ -20,7 +20,7 @@ constexpr DWORD kStartTimeoutMs = 30000;
 constexpr DWORD kStepTimeoutMs = 10000;
 
 const char* const kExpressions[] = {
-    "1+2", "2pi*3^2", "(3+4i)/(1+2i)", "sqrt(2)", "0xFF + 0b101", "sin(i)",
+    "1+2", "2pi*3^2", "(3+4i)/(1+2i)", "sqrt(2)", "0xFF + 0b101,x", "sin(i)", "*2", "7%0",
 };
 
 std::string DirectoryOf(const std::string& path) {
