@@ -2,8 +2,26 @@
 
 #include <cstring>
 
+namespace {
+
+// Another program (a clipboard manager, one reading what was copied) may hold the clipboard
+// for a moment: a few short tries, at most about a tenth of a second in all.
+bool OpenClipboardSoon(HWND owner) {
+    constexpr int kTries = 10;
+    constexpr DWORD kPauseMs = 10;
+    for (int i = 0; i < kTries; ++i) {
+        if (OpenClipboard(owner)) {
+            return true;
+        }
+        Sleep(kPauseMs);
+    }
+    return false;
+}
+
+} // namespace
+
 bool CopyToClipboard(HWND owner, const std::string& text) {
-    if (!OpenClipboard(owner)) {
+    if (!OpenClipboardSoon(owner)) {
         return false;
     }
     EmptyClipboard();
