@@ -175,9 +175,11 @@ TEST_F(KeptHistory, BadFilesStartAsUsual) {
 TEST_F(KeptHistory, Timings) {
     for (const int kept : {0, 1000, 0, 1000, -1}) {
         SetUp();
-        ASSERT_TRUE(WriteFileBytes(HistoryFile(), kept > 0 ? Records(kept) : ""));
+        // Off: "Keep history between starts" unchecked, over a file it must leave as it is.
+        const std::string file = Records(kept == 0 ? 0 : 1000);
+        ASSERT_TRUE(WriteFileBytes(HistoryFile(), file));
         if (kept < 0) {
-            appData_.clear(); // no APPDATA: nothing is read or written
+            WriteSettingDword("KeepHistory", 0);
         }
         const Clock::time_point start = Clock::now();
         StartProgram();
@@ -208,7 +210,13 @@ TEST_F(KeptHistory, Timings) {
                     : kept == 0 ? "none kept"
                                 : "1,000 kept",
                     shown, complete, calculating / 20);
+        if (kept < 0) {
+            EXPECT_EQ(TextOf(history).find("1000+1"), std::string::npos) << "nothing read";
+        }
         EXPECT_EQ(EndAndWait(main, IDC_QUIT), 0);
+        if (kept < 0) {
+            EXPECT_EQ(Kept(), file) << "nothing written";
+        }
     }
 }
 
