@@ -1,7 +1,7 @@
 // The calculator window: a modeless dialog with the history, the input box, the two
 // calculation options, the Insert menu and the history's menu. The check states of its
 // controls are the options and the history box's text is the history; the object holds the
-// window, its menus and the settings.
+// window, its menus, the settings, the kept history and the last result.
 #pragma once
 
 #include <windows.h>
