@@ -40,3 +40,21 @@ bool CopyToClipboard(HWND owner, const std::string& text) {
     CloseClipboard();
     return copied;
 }
+
+bool ReadClipboard(HWND owner, std::string* text) {
+    if (!OpenClipboardSoon(owner)) {
+        return false;
+    }
+    bool read = false;
+    if (HANDLE data = GetClipboardData(CF_TEXT)) {
+        if (const char* bytes = static_cast<const char*>(GlobalLock(data))) {
+            // The block may be larger than the text, and need not hold a NUL at all.
+            const SIZE_T size = GlobalSize(data);
+            text->assign(bytes, strnlen(bytes, size));
+            GlobalUnlock(data);
+            read = true;
+        }
+    }
+    CloseClipboard();
+    return read;
+}

@@ -1,5 +1,5 @@
-// A long expression pasted into the input box is taken whole and calculated whole, and the
-// window answers within seconds (the times are printed: a benchmark figure, not a limit).
+// A long expression put into the input box by any route is taken whole and calculated whole,
+// and the window answers within seconds (the times are printed: a benchmark figure, not a limit).
 #include <cstdio>
 #include <cstring>
 
@@ -67,15 +67,57 @@ class LongExpression : public AbaconTest {
     }
 };
 
-TEST_F(LongExpression, HundredKilobytePasteIsCalculatedWhole) {
-    const std::string expression = SumOfOnes(100000);
+// The ways a text reaches the input: the user's keys and menu, and another program's
+// messages, as clipboard managers and automation tools send them.
+enum class Route { CtrlV, ContextMenu, PasteMessage, SetTextMessage };
+
+struct RouteCase {
+    Route route;
+    const char* testName;
+    const char* name;
+    std::size_t length;
+};
+
+// Sends the text by route to the program's input box; false when the route is not there.
+bool SendByRoute(DWORD pid, HWND main, Route route, const std::string& text) {
+    HWND input = GetDlgItem(main, IDC_INPUT);
+    DWORD_PTR ignored = 0;
+    switch (route) {
+    case Route::CtrlV:
+        PostChar(input, 0x16);
+        return true;
+    case Route::ContextMenu:
+        PostMessageA(input, WM_RBUTTONDOWN, MK_RBUTTON, MAKELPARAM(4, 4));
+        PostMessageA(input, WM_RBUTTONUP, 0, MAKELPARAM(4, 4));
+        if (WaitForWindow(pid, kStepTimeoutMs,
+                          [](HWND window) { return ClassOf(window) == "#32768"; }) == nullptr) {
+            return false;
+        }
+        PostChar(input, 'p'); // the menu's Paste
+        return true;
+    case Route::PasteMessage:
+        return SendMessageTimeoutA(input, WM_PASTE, 0, 0, SMTO_NORMAL, kLongStepMs, &ignored) != 0;
+    case Route::SetTextMessage:
+        return SendMessageTimeoutA(input, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()),
+                                   SMTO_NORMAL, kLongStepMs, &ignored) != 0;
+    }
+    return false;
+}
+
+class LongExpressionByRoute : public LongExpression,
+                              public ::testing::WithParamInterface<RouteCase> {};
+
+// Whole, in a box that no longer wraps, and calculated whole; the times are printed.
+TEST_P(LongExpressionByRoute, IsTakenAndCalculatedWhole) {
+    const RouteCase& c = GetParam();
+    const std::string expression = SumOfOnes(c.length);
     const std::string sum = std::to_string(expression.size() / 2 + 1);
     HWND main = StartWithClipboard(expression);
     ASSERT_NE(main, nullptr);
-    HWND input = GetDlgItem(main, IDC_INPUT);
 
     const DWORD start = GetTickCount();
-    PostChar(input, 0x16); // Ctrl+V
+    ASSERT_TRUE(SendByRoute(program_.Id(), main, c.route, expression));
+    HWND input = nullptr;
     EXPECT_TRUE(WaitUntil(kLongStepMs, [&] {
         input = GetDlgItem(main, IDC_INPUT); // a box that no longer wraps, for so long a line
         return SendTimed(input, WM_GETTEXTLENGTH, 0, 0) ==
@@ -83,6 +125,7 @@ TEST_F(LongExpression, HundredKilobytePasteIsCalculatedWhole) {
                Drawn(main);
     }));
     const DWORD pasted = GetTickCount();
+    EXPECT_NE(GetWindowLongA(input, GWL_STYLE) & ES_AUTOHSCROLL, 0);
 
     Click(GetDlgItem(main, IDOK));
     const std::string line = expression + "=" + sum + "\r\n";
@@ -96,29 +139,18 @@ TEST_F(LongExpression, HundredKilobytePasteIsCalculatedWhole) {
     EXPECT_TRUE(shown == line) << shown.size() << " characters, ending "
                                << shown.substr(shown.size() > 40 ? shown.size() - 40 : 0);
     EXPECT_EQ(TextOf(GetDlgItem(main, IDC_INPUT)), "");
-    std::printf("[ TIME     ] paste of %u characters: %.1f s, calculation: %.1f s\n",
+    std::printf("[ TIME     ] %s of %u characters: %.1f s, calculation: %.1f s\n", c.name,
                 static_cast<unsigned>(expression.size()), (pasted - start) / 1000.0,
                 (calculated - pasted) / 1000.0);
     EXPECT_EQ(EndAndWait(main, IDC_QUIT), 0);
 }
 
-TEST_F(LongExpression, ContextMenuPasteOfALongLineDoesNotWrapIt) {
-    const std::string expression = SumOfOnes(10000);
-    HWND main = StartWithClipboard(expression);
-    ASSERT_NE(main, nullptr);
-    HWND input = GetDlgItem(main, IDC_INPUT);
-    PostMessageA(input, WM_RBUTTONDOWN, MK_RBUTTON, MAKELPARAM(4, 4));
-    PostMessageA(input, WM_RBUTTONUP, 0, MAKELPARAM(4, 4));
-    HWND menu = WaitForWindow(program_.Id(), kStepTimeoutMs,
-                              [](HWND window) { return ClassOf(window) == "#32768"; });
-    ASSERT_NE(menu, nullptr) << "the input's context menu";
-    input = GetDlgItem(main, IDC_INPUT);
-    EXPECT_NE(GetWindowLongA(input, GWL_STYLE) & ES_AUTOHSCROLL, 0);
-    PostChar(input, 'p'); // the menu's Paste
-    EXPECT_TRUE(WaitUntil(kLongStepMs, [&] {
-        return SendTimed(input, WM_GETTEXTLENGTH, 0, 0) == static_cast<LRESULT>(expression.size());
-    }));
-    EXPECT_EQ(EndAndWait(main, IDC_QUIT), 0);
-}
+INSTANTIATE_TEST_SUITE_P(
+    Routes, LongExpressionByRoute,
+    ::testing::Values(RouteCase{Route::CtrlV, "CtrlV", "Ctrl+V", 100000},
+                      RouteCase{Route::ContextMenu, "ContextMenu", "context menu Paste", 10000},
+                      RouteCase{Route::PasteMessage, "PasteMessage", "WM_PASTE", 100000},
+                      RouteCase{Route::SetTextMessage, "SetTextMessage", "WM_SETTEXT", 30000}),
+    [](const ::testing::TestParamInfo<RouteCase>& info) { return info.param.testName; });
 
 } // namespace
