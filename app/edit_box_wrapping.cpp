@@ -1,12 +1,82 @@
 #include "app/edit_box_wrapping.h"
 
-#include "support/window_text.h"
+#include <string>
+
+#include "support/clipboard_text.h"
+#include "support/longest_line.h"
+
+namespace {
+
+// What a watched box keeps, under a window property: the edit control's own procedure and
+// the style its replacement adds.
+struct Watch {
+    WNDPROC editProcedure;
+    DWORD extraStyle;
+};
+
+constexpr char kWatchProperty[] = "Abacon.LineWatch";
+
+constexpr WPARAM kPasteCharacter = 0x16; // what Ctrl+V types
 
 bool WrapsLines(HWND box) {
     return (GetWindowLongA(box, GWL_STYLE) & ES_AUTOHSCROLL) == 0;
 }
 
-HWND StopWrapping(HWND box, DWORD extraStyle) {
+// Whether replacing the selection of box by inserted makes a line too long to wrap. The
+// text is read through the edit control's own procedure.
+bool WouldBeTooLong(HWND box, WNDPROC editProcedure, const std::string& inserted) {
+    const auto length =
+        static_cast<std::size_t>(CallWindowProcA(editProcedure, box, WM_GETTEXTLENGTH, 0, 0));
+    if (length + inserted.size() <= kLongestWrappedLine) {
+        return false;
+    }
+    std::string text(length + 1, '\0');
+    text.resize(static_cast<std::size_t>(CallWindowProcA(
+        editProcedure, box, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()))));
+    DWORD first = 0;
+    DWORD last = 0;
+    CallWindowProcA(editProcedure, box, EM_GETSEL, reinterpret_cast<WPARAM>(&first),
+                    reinterpret_cast<LPARAM>(&last));
+    return LongestLineAfterReplacing(text, first, last, inserted) > kLongestWrappedLine;
+}
+
+bool PasteWouldBeTooLong(HWND box, WNDPROC editProcedure) {
+    std::string pasted;
+    return ReadClipboard(box, &pasted) && WouldBeTooLong(box, editProcedure, pasted);
+}
+
+// Whether the message puts so long a line into box.
+bool BringsTooLongALine(HWND box, WNDPROC editProcedure, UINT message, WPARAM wParam,
+                        LPARAM lParam) {
+    switch (message) {
+    case WM_SETTEXT:
+        return lParam != 0 &&
+               LongestLine(reinterpret_cast<const char*>(lParam)) > kLongestWrappedLine;
+    case EM_REPLACESEL:
+        return lParam != 0 &&
+               WouldBeTooLong(box, editProcedure, reinterpret_cast<const char*>(lParam));
+    case WM_PASTE:
+        return PasteWouldBeTooLong(box, editProcedure);
+    case WM_CHAR:
+        // Ctrl+V may paste without a WM_PASTE; a character below a blank inserts none,
+        // except a tab.
+        if (wParam == kPasteCharacter) {
+            return PasteWouldBeTooLong(box, editProcedure);
+        }
+        return (wParam >= ' ' || wParam == '\t') &&
+               WouldBeTooLong(box, editProcedure, std::string(1, static_cast<char>(wParam)));
+    case WM_KEYDOWN:
+        // Shift+Ins pastes, and may do so without a WM_PASTE too.
+        return wParam == VK_INSERT && GetKeyState(VK_SHIFT) < 0 && GetKeyState(VK_CONTROL) >= 0 &&
+               PasteWouldBeTooLong(box, editProcedure);
+    default:
+        return false;
+    }
+}
+
+// The replacement of box, the same box but for ES_AUTOHSCROLL and extraStyle; box itself
+// when it cannot be made.
+HWND UnwrappedCopyOf(HWND box, WNDPROC editProcedure, DWORD extraStyle) {
     HWND dialog = GetParent(box);
     RECT place;
     GetWindowRect(box, &place);
@@ -20,19 +90,56 @@ HWND StopWrapping(HWND box, DWORD extraStyle) {
     if (unwrapped == nullptr) {
         return box;
     }
-    SendMessageA(unwrapped, WM_SETFONT, SendMessageA(box, WM_GETFONT, 0, 0), FALSE);
-    SendMessageA(unwrapped, EM_SETLIMITTEXT, SendMessageA(box, EM_GETLIMITTEXT, 0, 0), 0);
-    SetWindowTextA(unwrapped, WindowText(box).c_str());
+    const auto call = [&](UINT message, WPARAM wParam, LPARAM lParam) {
+        return CallWindowProcA(editProcedure, box, message, wParam, lParam);
+    };
+    SendMessageA(unwrapped, WM_SETFONT, call(WM_GETFONT, 0, 0), FALSE);
+    SendMessageA(unwrapped, EM_SETLIMITTEXT, call(EM_GETLIMITTEXT, 0, 0), 0);
+    std::string text(static_cast<std::size_t>(call(WM_GETTEXTLENGTH, 0, 0)) + 1, '\0');
+    text.resize(static_cast<std::size_t>(
+        call(WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()))));
+    SetWindowTextA(unwrapped, text.c_str());
     DWORD first = 0;
     DWORD last = 0;
-    SendMessageA(box, EM_GETSEL, reinterpret_cast<WPARAM>(&first), reinterpret_cast<LPARAM>(&last));
+    call(EM_GETSEL, reinterpret_cast<WPARAM>(&first), reinterpret_cast<LPARAM>(&last));
     SendMessageA(unwrapped, EM_SETSEL, first, static_cast<LPARAM>(last));
     // Right after the old box in the tab order, which then leaves it.
     SetWindowPos(unwrapped, box, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
-    const bool focused = GetFocus() == box;
-    DestroyWindow(box);
-    if (focused) {
-        SetFocus(unwrapped);
-    }
     return unwrapped;
+}
+
+LRESULT CALLBACK WatchedEditProcedure(HWND box, UINT message, WPARAM wParam, LPARAM lParam) {
+    auto* watch = static_cast<Watch*>(GetPropA(box, kWatchProperty));
+    const WNDPROC editProcedure = watch->editProcedure;
+    if (message == WM_NCDESTROY) {
+        SetWindowLongPtrA(box, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(editProcedure));
+        RemovePropA(box, kWatchProperty);
+        delete watch;
+    } else if (WrapsLines(box) && BringsTooLongALine(box, editProcedure, message, wParam, lParam)) {
+        HWND unwrapped = UnwrappedCopyOf(box, editProcedure, watch->extraStyle);
+        if (unwrapped != box) {
+            const bool focused = GetFocus() == box;
+            DestroyWindow(box); // in its own procedure, which touches it no more
+            if (focused) {
+                SetFocus(unwrapped);
+            }
+            return SendMessageA(unwrapped, message, wParam, lParam);
+        }
+    }
+    return CallWindowProcA(editProcedure, box, message, wParam, lParam);
+}
+
+} // namespace
+
+void StopWrappingWhenLong(HWND box, DWORD extraStyle) {
+    if (box == nullptr || !WrapsLines(box) || GetPropA(box, kWatchProperty) != nullptr) {
+        return;
+    }
+    auto* watch = new Watch{nullptr, extraStyle};
+    if (!SetPropA(box, kWatchProperty, watch)) {
+        delete watch;
+        return;
+    }
+    watch->editProcedure = reinterpret_cast<WNDPROC>(
+        SetWindowLongPtrA(box, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&WatchedEditProcedure)));
 }

@@ -24,7 +24,6 @@ HistoryLines LinesOf(const std::vector<KeptCalculation>& calculations) {
     const auto add = [&lines](const std::string& line) {
         lines.text += line;
         lines.text += "\r\n";
-        lines.longestLine = line.size() > lines.longestLine ? line.size() : lines.longestLine;
     };
     for (const KeptCalculation& calculation : calculations) {
         const std::string expression = ShownText(calculation.expression) + '=';

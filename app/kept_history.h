@@ -17,8 +17,7 @@ struct HistoryLines {
         std::size_t end;   // where its line break begins
         std::string output;
     };
-    std::string text; // lines, each ending in CR LF
-    std::size_t longestLine = 0;
+    std::string text;            // lines, each ending in CR LF
     std::vector<Result> results; // the lines of successful calculations, in order
 };
 

@@ -44,23 +44,9 @@ bool ModifierDown() {
     return GetKeyState(VK_SHIFT) < 0 || GetKeyState(VK_CONTROL) < 0 || GetKeyState(VK_MENU) < 0;
 }
 
-// The characters that Ctrl+A, Ctrl+C and Ctrl+V type.
+// The characters that Ctrl+A and Ctrl+C type.
 constexpr WPARAM kSelectAllCharacter = 1;
 constexpr WPARAM kCopyCharacter = 3;
-constexpr WPARAM kPasteCharacter = 0x16;
-
-// The ways a paste reaches an edit box: Ctrl+V, Shift+Ins, and its context menu, which opens
-// on a right click, the Apps key and Shift+F10.
-bool MayPaste(const MSG& msg) {
-    switch (msg.message) {
-    case WM_CHAR:
-        return msg.wParam == kPasteCharacter;
-    case WM_KEYDOWN:
-        return msg.wParam == VK_INSERT && GetKeyState(VK_SHIFT) < 0;
-    default:
-        return OpensContextMenu(msg);
-    }
-}
 
 HICON LoadProgramIcon(HINSTANCE instance, int widthMetric, int heightMetric) {
     return static_cast<HICON>(LoadImageA(instance, MAKEINTRESOURCEA(IDI_ABACON), IMAGE_ICON,
@@ -97,26 +83,23 @@ bool MainDialog::PreDispatch(MSG* msg) {
 
 // What the main window does beyond the dialog manager: recall with Up and Down in the input
 // box, Esc, Ctrl+A in either edit box, Ctrl+C in the input with nothing selected, a
-// double-click on a result in the history and the history's own menu, and a long paste by any
-// of the input's ways (Ctrl+V, Shift+Ins, its context menu).
+// double-click on a result in the history and the history's own menu.
 bool MainDialog::InterceptInput(MSG* msg) {
     // Every message of the thread comes here: only these few look for the controls.
-    const bool mayPaste = MayPaste(*msg);
-    if (!mayPaste && msg->message != WM_KEYDOWN && msg->message != WM_CHAR &&
+    const bool opensMenu = OpensContextMenu(*msg);
+    if (!opensMenu && msg->message != WM_KEYDOWN && msg->message != WM_CHAR &&
         msg->message != WM_LBUTTONDBLCLK) {
         return false;
     }
     HWND input = GetDlgItem(window_, IDC_INPUT);
-    if (mayPaste) {
-        if (msg->hwnd == input) {
-            msg->hwnd = BeforePaste(input);
-        } else if (msg->hwnd == GetDlgItem(window_, IDC_HISTORY) && OpensContextMenu(*msg)) {
-            OnHistoryMenu(*msg);
-            return true;
-        }
-        return false;
-    }
     HWND history = GetDlgItem(window_, IDC_HISTORY);
+    if (opensMenu) {
+        if (msg->hwnd != history) {
+            return false;
+        }
+        OnHistoryMenu(*msg);
+        return true;
+    }
     switch (msg->message) {
     case WM_KEYDOWN:
         if (msg->wParam == VK_ESCAPE && (msg->hwnd == window_ || IsChild(window_, msg->hwnd))) {
@@ -149,22 +132,6 @@ bool MainDialog::InterceptInput(MSG* msg) {
     default:
         return false;
     }
-}
-
-// A paste that makes the input longer than a line that is wrapped unwraps it first; returns
-// the input box that takes the paste.
-HWND MainDialog::BeforePaste(HWND input) {
-    if (!WrapsLines(input) || !OpenClipboard(window_)) {
-        return input;
-    }
-    HANDLE clipboard = GetClipboardData(CF_TEXT);
-    // The block's size is enough to tell: the text is at most that long.
-    const size_t pasted = clipboard != nullptr ? GlobalSize(clipboard) : 0;
-    CloseClipboard();
-    if (static_cast<size_t>(GetWindowTextLengthA(input)) + pasted <= kLongestWrappedLine) {
-        return input;
-    }
-    return StopWrapping(input, 0);
 }
 
 // Clears the input, and ends a recall; the window stays open.
@@ -202,11 +169,8 @@ bool MainDialog::OnRecallNewer() {
 }
 
 void MainDialog::ShowInInput(const std::string& text) {
-    HWND input = GetDlgItem(window_, IDC_INPUT);
-    if (text.size() > kLongestWrappedLine && WrapsLines(input)) {
-        input = StopWrapping(input, 0);
-    }
-    SetWindowTextA(input, text.c_str());
+    SetDlgItemTextA(window_, IDC_INPUT, text.c_str());
+    HWND input = GetDlgItem(window_, IDC_INPUT); // the box may have been replaced for the text
     const WPARAM end = static_cast<WPARAM>(GetWindowTextLengthA(input));
     SendMessageA(input, EM_SETSEL, end, static_cast<LPARAM>(end));
     SendMessageA(input, EM_SCROLLCARET, 0, 0);
@@ -224,9 +188,9 @@ void MainDialog::InsertResultAt(size_t index) {
     if (!results_.At(index, &result)) {
         return;
     }
-    HWND input = GetDlgItem(window_, IDC_INPUT);
-    SendMessageA(input, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(result.c_str()));
-    SetFocus(input);
+    SendDlgItemMessageA(window_, IDC_INPUT, EM_REPLACESEL, TRUE,
+                        reinterpret_cast<LPARAM>(result.c_str()));
+    SetFocus(GetDlgItem(window_, IDC_INPUT));
 }
 
 // With nothing selected, the newest result as shown; with a selection, the edit box copies it.
@@ -314,6 +278,8 @@ bool MainDialog::OnInitDialog(const WindowMessage&, LRESULT* result) {
     // an expression is never cut, however long it is typed or pasted.
     SendDlgItemMessageA(window_, IDC_HISTORY, EM_SETLIMITTEXT, 0, 0);
     SendDlgItemMessageA(window_, IDC_INPUT, EM_SETLIMITTEXT, 0, 0);
+    StopWrappingWhenLong(GetDlgItem(window_, IDC_HISTORY), WS_HSCROLL);
+    StopWrappingWhenLong(GetDlgItem(window_, IDC_INPUT), 0);
     ReadOptions();
     kept_.SetEnabled(settings_.KeepHistory());
     PostMessageA(window_, kRestoreHistoryMessage, 0, 0);
@@ -341,9 +307,9 @@ bool MainDialog::OnInsert(const WindowMessage&, LRESULT*) {
         return true;
     }
     // Inserted at the caret like typing, replacing any selection; the caret ends after it.
-    HWND input = GetDlgItem(window_, IDC_INPUT);
-    SendMessageA(input, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(InsertTextOf(command)));
-    SetFocus(input);
+    SendDlgItemMessageA(window_, IDC_INPUT, EM_REPLACESEL, TRUE,
+                        reinterpret_cast<LPARAM>(InsertTextOf(command)));
+    SetFocus(GetDlgItem(window_, IDC_INPUT));
     return true;
 }
 
@@ -379,27 +345,25 @@ bool MainDialog::OnCalculate(const WindowMessage&, LRESULT*) {
         }
         SetWindowTextA(input, "");
     }
-    SetFocus(input);
+    SetFocus(GetDlgItem(window_, IDC_INPUT));
     return true;
 }
 
 // A line and its line break; returns where the line begins.
 size_t MainDialog::AppendHistoryLine(const std::string& line) {
-    return AppendHistoryText(line + "\r\n", line.size());
+    return AppendHistoryText(line + "\r\n");
 }
 
-// Lines, each with its line break, the longest of them longestLine characters long. One
-// replacement at the end of the text: fast however long the history is, and no character
-// of the lines is interpreted as an editing key. Returns where the text begins.
-size_t MainDialog::AppendHistoryText(const std::string& text, size_t longestLine) {
+// Lines, each with its line break. One replacement at the end of the text: fast however long
+// the history is, and no character of the lines is interpreted as an editing key. Returns
+// where the text begins.
+size_t MainDialog::AppendHistoryText(const std::string& text) {
     HWND history = GetDlgItem(window_, IDC_HISTORY);
-    if (longestLine > kLongestWrappedLine && WrapsLines(history)) {
-        history = StopWrapping(history, WS_HSCROLL);
-    }
     const WPARAM end = static_cast<WPARAM>(GetWindowTextLengthA(history));
     SendMessageA(history, EM_SETSEL, end, static_cast<LPARAM>(end));
     SendMessageA(history, EM_REPLACESEL, FALSE, reinterpret_cast<LPARAM>(text.c_str()));
-    SendMessageA(history, EM_SCROLLCARET, 0, 0);
+    // The box may have been replaced for a long line.
+    SendDlgItemMessageA(window_, IDC_HISTORY, EM_SCROLLCARET, 0, 0);
     return end;
 }
 
@@ -418,7 +382,7 @@ bool MainDialog::OnRestoreHistory(const WindowMessage&, LRESULT*) {
     }
     const HistoryLines lines = LinesOf(kept);
     if (!lines.text.empty()) {
-        const size_t start = AppendHistoryText(lines.text, lines.longestLine);
+        const size_t start = AppendHistoryText(lines.text);
         for (const HistoryLines::Result& line : lines.results) {
             results_.Add(start + line.first, start + line.end, line.output);
         }

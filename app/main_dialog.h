@@ -55,7 +55,6 @@ class MainDialog final : public DialogWindow, public MessageFilter {
     bool OnRestoreHistory(const WindowMessage& message, LRESULT* result);
 
     bool InterceptInput(MSG* msg);
-    HWND BeforePaste(HWND input);
     void OnEscape();
     bool OnRecallOlder();
     bool OnRecallNewer();
@@ -68,7 +67,7 @@ class MainDialog final : public DialogWindow, public MessageFilter {
     void ReadOptions();
     void ShowInInput(const std::string& text);
     size_t AppendHistoryLine(const std::string& line);
-    size_t AppendHistoryText(const std::string& text, size_t longestLine);
+    size_t AppendHistoryText(const std::string& text);
 
     HINSTANCE instance_ = nullptr;
     HMENU menu_ = nullptr;       // menu resource, kept for the dialog's lifetime
