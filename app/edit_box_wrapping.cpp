@@ -22,9 +22,14 @@ bool WrapsLines(HWND box) {
     return (GetWindowLongA(box, GWL_STYLE) & ES_AUTOHSCROLL) == 0;
 }
 
-// Whether replacing the selection of box by inserted makes a line too long to wrap. The
-// text is read through the edit control's own procedure.
-bool WouldBeTooLong(HWND box, WNDPROC editProcedure, const std::string& inserted) {
+enum class Removing { Selection, Backward, Forward };
+
+// Whether replacing the selection of box by inserted makes a line too long to wrap. With
+// nothing selected, a key that deletes takes the character before or after the caret, or
+// the whole line break, which joins two lines. The text is read through the edit control's
+// own procedure.
+bool WouldBeTooLong(HWND box, WNDPROC editProcedure, const std::string& inserted,
+                    Removing removing = Removing::Selection) {
     const auto length =
         static_cast<std::size_t>(CallWindowProcA(editProcedure, box, WM_GETTEXTLENGTH, 0, 0));
     if (length + inserted.size() <= kLongestWrappedLine) {
@@ -37,6 +42,11 @@ bool WouldBeTooLong(HWND box, WNDPROC editProcedure, const std::string& inserted
     DWORD last = 0;
     CallWindowProcA(editProcedure, box, EM_GETSEL, reinterpret_cast<WPARAM>(&first),
                     reinterpret_cast<LPARAM>(&last));
+    if (first == last && removing == Removing::Backward && first > 0) {
+        first -= first >= 2 && text.compare(first - 2, 2, "\r\n") == 0 ? 2 : 1;
+    } else if (first == last && removing == Removing::Forward && last < text.size()) {
+        last += text.compare(last, 2, "\r\n") == 0 ? 2 : 1;
+    }
     return LongestLineAfterReplacing(text, first, last, inserted) > kLongestWrappedLine;
 }
 
@@ -45,7 +55,7 @@ bool PasteWouldBeTooLong(HWND box, WNDPROC editProcedure) {
     return ReadClipboard(box, &pasted) && WouldBeTooLong(box, editProcedure, pasted);
 }
 
-// Whether the message puts so long a line into box.
+// Whether the message puts so long a line into box, or joins lines into one.
 bool BringsTooLongALine(HWND box, WNDPROC editProcedure, UINT message, WPARAM wParam,
                         LPARAM lParam) {
     switch (message) {
@@ -57,18 +67,27 @@ bool BringsTooLongALine(HWND box, WNDPROC editProcedure, UINT message, WPARAM wP
                WouldBeTooLong(box, editProcedure, reinterpret_cast<const char*>(lParam));
     case WM_PASTE:
         return PasteWouldBeTooLong(box, editProcedure);
+    case WM_CUT:
+    case WM_CLEAR:
+        return WouldBeTooLong(box, editProcedure, "");
     case WM_CHAR:
         // Ctrl+V may paste without a WM_PASTE; a character below a blank inserts none,
-        // except a tab.
+        // except a tab, and Backspace deletes.
         if (wParam == kPasteCharacter) {
             return PasteWouldBeTooLong(box, editProcedure);
+        }
+        if (wParam == '\b') {
+            return WouldBeTooLong(box, editProcedure, "", Removing::Backward);
         }
         return (wParam >= ' ' || wParam == '\t') &&
                WouldBeTooLong(box, editProcedure, std::string(1, static_cast<char>(wParam)));
     case WM_KEYDOWN:
-        // Shift+Ins pastes, and may do so without a WM_PASTE too.
-        return wParam == VK_INSERT && GetKeyState(VK_SHIFT) < 0 && GetKeyState(VK_CONTROL) >= 0 &&
-               PasteWouldBeTooLong(box, editProcedure);
+        // Shift+Ins pastes, and may do so without a WM_PASTE too; Del deletes.
+        if (wParam == VK_INSERT) {
+            return GetKeyState(VK_SHIFT) < 0 && GetKeyState(VK_CONTROL) >= 0 &&
+                   PasteWouldBeTooLong(box, editProcedure);
+        }
+        return wParam == VK_DELETE && WouldBeTooLong(box, editProcedure, "", Removing::Forward);
     default:
         return false;
     }
@@ -118,11 +137,12 @@ LRESULT CALLBACK WatchedEditProcedure(HWND box, UINT message, WPARAM wParam, LPA
     } else if (WrapsLines(box) && BringsTooLongALine(box, editProcedure, message, wParam, lParam)) {
         HWND unwrapped = UnwrappedCopyOf(box, editProcedure, watch->extraStyle);
         if (unwrapped != box) {
-            const bool focused = GetFocus() == box;
-            DestroyWindow(box); // in its own procedure, which touches it no more
-            if (focused) {
+            // The focus moves first: were it lost with the box, the dialog would give it to
+            // the new box with all of its text selected, for the key to replace.
+            if (GetFocus() == box) {
                 SetFocus(unwrapped);
             }
+            DestroyWindow(box); // in its own procedure, which touches it no more
             return SendMessageA(unwrapped, message, wParam, lParam);
         }
     }

@@ -76,6 +76,7 @@ struct RouteCase {
     const char* testName;
     const char* name;
     std::size_t length;
+    const char* typedFirst; // typed into the input before: kept, or replaced by WM_SETTEXT
 };
 
 // Sends the text by route to the program's input box; false when the route is not there.
@@ -114,21 +115,26 @@ TEST_P(LongExpressionByRoute, IsTakenAndCalculatedWhole) {
     const std::string sum = std::to_string(expression.size() / 2 + 1);
     HWND main = StartWithClipboard(expression);
     ASSERT_NE(main, nullptr);
+    const std::string whole =
+        c.route == Route::SetTextMessage ? expression : c.typedFirst + expression;
+    for (const char* typed = c.typedFirst; *typed != '\0'; ++typed) {
+        PostChar(GetDlgItem(main, IDC_INPUT), *typed);
+    }
+    Sync(main);
 
     const DWORD start = GetTickCount();
     ASSERT_TRUE(SendByRoute(program_.Id(), main, c.route, expression));
     HWND input = nullptr;
     EXPECT_TRUE(WaitUntil(kLongStepMs, [&] {
         input = GetDlgItem(main, IDC_INPUT); // a box that no longer wraps, for so long a line
-        return SendTimed(input, WM_GETTEXTLENGTH, 0, 0) ==
-                   static_cast<LRESULT>(expression.size()) &&
+        return SendTimed(input, WM_GETTEXTLENGTH, 0, 0) == static_cast<LRESULT>(whole.size()) &&
                Drawn(main);
     }));
     const DWORD pasted = GetTickCount();
     EXPECT_NE(GetWindowLongA(input, GWL_STYLE) & ES_AUTOHSCROLL, 0);
 
     Click(GetDlgItem(main, IDOK));
-    const std::string line = expression + "=" + sum + "\r\n";
+    const std::string line = whole + "=" + sum + "\r\n";
     std::string shown;
     EXPECT_TRUE(WaitUntil(kLongStepMs, [&] {
         shown = TextOf(GetDlgItem(main, IDC_HISTORY));
@@ -147,10 +153,37 @@ TEST_P(LongExpressionByRoute, IsTakenAndCalculatedWhole) {
 
 INSTANTIATE_TEST_SUITE_P(
     Routes, LongExpressionByRoute,
-    ::testing::Values(RouteCase{Route::CtrlV, "CtrlV", "Ctrl+V", 20000},
-                      RouteCase{Route::ContextMenu, "ContextMenu", "context menu Paste", 10000},
-                      RouteCase{Route::PasteMessage, "PasteMessage", "WM_PASTE", 100000},
-                      RouteCase{Route::SetTextMessage, "SetTextMessage", "WM_SETTEXT", 30000}),
+    ::testing::Values(
+        RouteCase{Route::CtrlV, "CtrlV", "Ctrl+V", 20000, "0+"},
+        RouteCase{Route::ContextMenu, "ContextMenu", "context menu Paste", 10000, "0+"},
+        RouteCase{Route::PasteMessage, "PasteMessage", "WM_PASTE", 100000, "0+"},
+        RouteCase{Route::SetTextMessage, "SetTextMessage", "WM_SETTEXT", 30000, "2*"}),
     [](const ::testing::TestParamInfo<RouteCase>& info) { return info.param.testName; });
+
+} // namespace
+
+namespace {
+
+// Backspace at the start of a line joins it to the one before: too long a line to wrap. The
+// box that takes the key has the caret where it was.
+TEST_F(LongExpression, JoiningTwoLinesByBackspaceStopsWrapping) {
+    const std::string half = SumOfOnes(3000);
+    HWND main = StartWithClipboard("");
+    ASSERT_NE(main, nullptr);
+    HWND input = GetDlgItem(main, IDC_INPUT);
+    ASSERT_TRUE(SetTextOf(input, half + "\r\n" + half));
+    EXPECT_EQ(GetWindowLongA(input, GWL_STYLE) & ES_AUTOHSCROLL, 0);
+    const auto lineStart = static_cast<WPARAM>(half.size() + 2);
+    SendTimed(input, EM_SETSEL, lineStart, static_cast<LPARAM>(lineStart));
+    PostChar(input, '\b');
+    EXPECT_TRUE(WaitUntil(kStepTimeoutMs,
+                          [&] {
+                              input = GetDlgItem(main, IDC_INPUT);
+                              return TextOf(input) == half + half;
+                          }))
+        << TextOf(input).size() << " characters";
+    EXPECT_NE(GetWindowLongA(input, GWL_STYLE) & ES_AUTOHSCROLL, 0);
+    EXPECT_EQ(EndAndWait(main, IDC_QUIT), 0);
+}
 
 } // namespace
