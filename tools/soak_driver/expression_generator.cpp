@@ -72,8 +72,8 @@ std::string ExpressionGenerator::Short(bool useAnswer) {
     const char* operators = "+-*/%^";
     text += Term(0, useAnswer);
     for (int more = Below(3); more > 0; --more) {
-        text += std::string(1, operators[Below(6)]) + (Below(4) == 0 ? " " : "") +
-                Term(0, useAnswer);
+        text +=
+            std::string(1, operators[Below(6)]) + (Below(4) == 0 ? " " : "") + Term(0, useAnswer);
     }
     if (Below(6) == 0) {
         text += std::string(",") + "xbc"[Below(3)];

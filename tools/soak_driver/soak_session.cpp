@@ -57,8 +57,7 @@ std::string LinesOf(const std::string& expression, const std::string& output, bo
 
 } // namespace
 
-SoakSession::SoakSession(unsigned seed, std::string program, std::string eval,
-                         std::string appData)
+SoakSession::SoakSession(unsigned seed, std::string program, std::string eval, std::string appData)
     : random_(seed), oracle_(std::move(eval)), generator_(&random_, oracle_.Functions()),
       program_(std::move(program)), appData_(std::move(appData)) {}
 
@@ -116,12 +115,11 @@ bool SoakSession::Start() {
         const std::size_t from = kept_.size() > kRestored ? kept_.size() - kRestored : 0;
         for (std::size_t k = from; k < kept_.size(); ++k) {
             const KeptCalculation& c = kept_[k].calculation;
-            history_ += LinesOf(c.expression, c.output, c.succeeded);
+            AddHistoryLines(c.expression, c.output, c.succeeded);
             if (recall_.empty() || recall_.back() != c.expression) {
                 recall_.push_back(c.expression);
             }
             if (c.succeeded) {
-                results_.push_back(c.output);
                 answer_ = kept_[k].origin;
             }
         }
@@ -135,6 +133,10 @@ bool SoakSession::Start() {
 }
 
 bool SoakSession::SyncAndCheck() {
+    return Sync() && Check();
+}
+
+bool SoakSession::Sync() {
     // A flag of the group box, which nothing else touches, flipped by a posted message: once
     // it flips, the program has handled every message posted before.
     HWND box = GetDlgItem(main_, IDC_ANGLE_BASE);
@@ -156,13 +158,18 @@ bool SoakSession::SyncAndCheck() {
         }
         Sleep(20);
     }
+    return true;
+}
+
+bool SoakSession::Check() {
     const std::string input = TextOf(Input());
     if (input != input_) {
         return Fail("the input shows " + Shown(input) + ", expected " + Shown(input_));
     }
     DWORD first = 0;
     DWORD last = 0;
-    SendTimed(Input(), EM_GETSEL, reinterpret_cast<WPARAM>(&first), reinterpret_cast<LPARAM>(&last));
+    SendTimed(Input(), EM_GETSEL, reinterpret_cast<WPARAM>(&first),
+              reinterpret_cast<LPARAM>(&last));
     if (first != selFirst_ || last != selLast_) {
         return Fail("the input's selection is " + std::to_string(first) + "-" +
                     std::to_string(last) + ", expected " + std::to_string(selFirst_) + "-" +
@@ -183,6 +190,15 @@ bool SoakSession::SyncAndCheck() {
         return Fail("the options are not shown as set");
     }
     return true;
+}
+
+void SoakSession::AddHistoryLines(const std::string& expression, const std::string& output,
+                                  bool succeeded) {
+    if (succeeded) {
+        results_.push_back(
+            {history_.size(), history_.size() + expression.size() + 1 + output.size(), output});
+    }
+    history_ += LinesOf(expression, output, succeeded);
 }
 
 void SoakSession::ReplaceSelection(const std::string& text) {
@@ -254,9 +270,8 @@ bool SoakSession::Calculate() {
     shown_ = recall_.size();
     typedBeforeRecall_.clear();
     const std::string calculated = Completed(typed);
-    history_ += LinesOf(calculated, output, succeeded);
+    AddHistoryLines(calculated, output, succeeded);
     if (succeeded) {
-        results_.push_back(output);
         answer_ = Origin{fromZero, options_, lines};
     }
     if (keepHistory_) {
@@ -303,7 +318,7 @@ bool SoakSession::Recall(bool older) {
         selFirst_ = selLast_ = static_cast<DWORD>(input_.size());
     } else {
         // The edit box moves the caret by its lines, as it lays them out.
-        if (!SyncAndCheck() && problem_.find("selection") == std::string::npos) {
+        if (!Sync()) {
             return false;
         }
         SendTimed(Input(), EM_GETSEL, reinterpret_cast<WPARAM>(&selFirst_),
@@ -329,7 +344,7 @@ bool SoakSession::CopyInInput() {
     if (selFirst_ != selLast_) {
         expected = input_.substr(selFirst_, selLast_ - selFirst_);
     } else if (!results_.empty()) {
-        expected = results_.back();
+        expected = results_.back().output;
     }
     PostChar(Input(), '\x03');
     if (!SyncAndCheck()) {
@@ -390,6 +405,82 @@ bool SoakSession::About() {
     return SyncAndCheck();
 }
 
+// A right click on a character inside a line of the history, with a selection ending there,
+// and one of the menu's items that are not greyed.
+bool SoakSession::HistoryMenu() {
+    if (history_.empty()) {
+        return TypeShort();
+    }
+    std::size_t at = static_cast<std::size_t>(Below(static_cast<int>(history_.size())));
+    while (history_[at] == '\r' || history_[at] == '\n') {
+        --at;
+    }
+    const std::size_t from = at - std::min<std::size_t>(at, static_cast<std::size_t>(Below(3) * 9));
+    const ResultLine* result = nullptr;
+    for (const ResultLine& line : results_) {
+        if (line.first <= at && at < line.end) {
+            result = &line;
+        }
+    }
+    std::string letters = "ah";
+    letters += from != at ? "c" : "";
+    letters += result != nullptr ? "ri" : "";
+    const char letter = letters[static_cast<std::size_t>(Below(static_cast<int>(letters.size())))];
+    Log("history menu at character " + std::to_string(at) + " (selected from " +
+        std::to_string(from) + "), item " + letter);
+    HWND history = History();
+    SendTimed(history, EM_SETSEL, from, at);
+    SendTimed(history, EM_SCROLLCARET, 0, 0);
+    const LRESULT position = SendTimed(history, EM_POSFROMCHAR, at, 0);
+    PostRightClick(history, {LOWORD(position) + 1, HIWORD(position) + 2});
+    HWND menu = WaitForWindow(process_.Id(), kStepTimeoutMs,
+                              [](HWND window) { return ClassOf(window) == "#32768"; });
+    if (menu == nullptr) {
+        return Fail("the history's menu does not open");
+    }
+    if (!SetClipboardText(kSentinel)) {
+        return Fail("cannot put the text on the clipboard");
+    }
+    PostKey(main_, LOBYTE(VkKeyScanA(letter)));
+    if (!WaitUntil(kStepTimeoutMs, [&] { return !IsWindowVisible(menu); })) {
+        return Fail("the history's menu does not close");
+    }
+    std::string copied = kSentinel;
+    switch (letter) {
+    case 'c':
+        copied = history_.substr(from, at - from);
+        break;
+    case 'r':
+        copied = result->output;
+        break;
+    case 'i':
+        ReplaceSelection(result->output.find(' ') == std::string::npos
+                             ? result->output
+                             : "(" + result->output + ")");
+        break;
+    case 'h':
+        history_.clear();
+        results_.clear();
+        recall_.clear();
+        shown_ = 0;
+        typedBeforeRecall_.clear();
+        if (keepHistory_) {
+            kept_.clear();
+        }
+        break;
+    default:
+        break;
+    }
+    if (!SyncAndCheck()) {
+        return false;
+    }
+    std::string shown;
+    if (!WaitUntil(5000, [&] { return (shown = ClipboardText()) == copied; })) {
+        return Fail("the clipboard holds " + Shown(shown) + ", expected " + Shown(copied));
+    }
+    return true;
+}
+
 bool SoakSession::Quit() {
     const bool close = Below(4) == 0;
     Log(close ? "close the window" : "press Quit");
@@ -414,7 +505,8 @@ bool SoakSession::Quit() {
         return Fail("the window menu's options are not saved as set");
     }
     std::ifstream file(appData_ + "\\Merrow\\Abacon\\History.txt", std::ios::binary);
-    const std::string bytes((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
+    const std::string bytes((std::istreambuf_iterator<char>(file)),
+                            std::istreambuf_iterator<char>());
     const NewestCalculations read = ReadNewestCalculations(bytes, true, 1u << 30, 1u << 30);
     if (read.calculations.size() != kept_.size()) {
         return Fail("History.txt holds " + std::to_string(read.calculations.size()) +
@@ -434,43 +526,43 @@ bool SoakSession::Quit() {
 }
 
 bool SoakSession::Step() {
-    const int pick = Below(100);
-    if (pick < 22) {
+    const int pick = Below(200);
+    if (pick < 50) {
         return TypeShort();
     }
-    if (pick < 42) {
+    if (pick < 95) {
         if (!CanAnswer(input_)) {
             return Escape();
         }
         return Calculate();
     }
-    if (pick < 50) {
+    if (pick < 110) {
         return Paste();
     }
-    if (pick < 56) {
+    if (pick < 120) {
         return Escape();
     }
-    if (pick < 68) {
-        return Recall(pick < 63);
+    if (pick < 140) {
+        return Recall(pick < 132);
     }
-    if (pick < 72) {
+    if (pick < 146) {
         return SelectAll();
     }
-    if (pick < 77) {
+    if (pick < 154) {
         return CopyInInput();
     }
-    if (pick < 85) {
+    if (pick < 174) {
+        return HistoryMenu();
+    }
+    if (pick < 186) {
         const int controls[] = {IDC_FLOATING, IDC_RADIANS, IDC_DEGREES};
         return ToggleOption(controls[Below(3)]);
     }
-    if (pick < 90) {
+    if (pick < 193) {
         return WindowMenuOption(Below(2) == 0 ? IDM_TOPMOST : IDM_KEEP_HISTORY);
     }
-    if (pick < 93) {
+    if (pick < 197) {
         return About();
     }
-    if (pick < 96) {
-        return Quit() && (++restarts_, Start());
-    }
-    return TypeShort();
+    return Quit() && (++restarts_, Start());
 }

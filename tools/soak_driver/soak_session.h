@@ -56,8 +56,13 @@ class SoakSession {
     bool ToggleOption(int control);
     bool WindowMenuOption(UINT command);
     bool About();
+    bool HistoryMenu();
 
     void ReplaceSelection(const std::string& text);
+    // Waits until the program has handled what was posted to it, answering all the while.
+    bool Sync();
+    // The window shows what the model says.
+    bool Check();
     bool SyncAndCheck();
     bool Answers();
 
@@ -77,7 +82,15 @@ class SoakSession {
     std::size_t shown_ = 0;
     std::string typedBeforeRecall_;
     std::string history_;
-    std::vector<std::string> results_;
+    // The lines of successful calculations in the history: from first up to end, their line
+    // break.
+    struct ResultLine {
+        std::size_t first;
+        std::size_t end;
+        std::string output;
+    };
+    std::vector<ResultLine> results_;
+    void AddHistoryLines(const std::string& expression, const std::string& output, bool succeeded);
     Origin answer_;
     std::vector<Kept> kept_;
     EvalOptions options_;
