@@ -150,6 +150,27 @@ std::string ClipboardText() {
     return text;
 }
 
+bool SetClipboardText(const std::string& text) {
+    HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE, text.size() + 1);
+    if (block == nullptr) {
+        return false;
+    }
+    CopyMemory(GlobalLock(block), text.c_str(), text.size() + 1);
+    GlobalUnlock(block);
+    // The program may hold the clipboard for a moment.
+    if (!WaitUntil(kMessageTimeoutMs, [] { return OpenClipboard(nullptr) != FALSE; })) {
+        GlobalFree(block);
+        return false;
+    }
+    EmptyClipboard();
+    const bool put = SetClipboardData(CF_TEXT, block) != nullptr;
+    CloseClipboard();
+    if (!put) {
+        GlobalFree(block);
+    }
+    return put;
+}
+
 RECT WindowRectOf(HWND window) {
     RECT rect{};
     GetWindowRect(window, &rect);

@@ -49,6 +49,8 @@ void PostRightClick(HWND window, POINT point);
 
 // The text on the clipboard, empty when there is none.
 std::string ClipboardText();
+// Puts text on the clipboard as CF_TEXT, as another program would before a paste.
+bool SetClipboardText(const std::string& text);
 
 RECT WindowRectOf(HWND window);
 // The window that has the keyboard focus in the thread that owns window.

@@ -1,0 +1,568 @@
+#include "tools/soak_driver/soak_session.h"
+
+#include <fstream>
+#include <iterator>
+#include <sstream>
+
+#include "app/resource.h"
+#include "tools/drive/remote_window.h"
+
+namespace {
+
+constexpr DWORD kStartTimeoutMs = 30000;
+constexpr DWORD kStepTimeoutMs = 30000;
+// A window that does not answer for this long hangs.
+constexpr DWORD kAnswerTimeoutMs = 2000;
+constexpr std::size_t kLongestChain = 8;
+constexpr std::size_t kLongestPaste = 12000;
+constexpr const char* kSettingsKey = "Software\\Merrow\\Abacon";
+constexpr const char* kSentinel = "(the soak's clipboard)";
+// The kept file's limits: restored at start, and trimmed to that many above the other.
+constexpr std::size_t kRestored = 1000;
+constexpr std::size_t kTrimAbove = 2000;
+
+bool IsMainDialog(HWND window) {
+    return IsDialogWith(window, IDC_INPUT);
+}
+
+bool IsAboutDialog(HWND window) {
+    return IsDialogWith(window, IDC_LINK);
+}
+
+// A value of the settings, -1 when it is missing or not a DWORD.
+long SettingDword(const char* name) {
+    DWORD value = 0;
+    DWORD size = sizeof value;
+    DWORD type = REG_NONE;
+    if (RegGetValueA(HKEY_CURRENT_USER, kSettingsKey, name, RRF_RT_ANY, &type, &value, &size) !=
+            ERROR_SUCCESS ||
+        type != REG_DWORD) {
+        return -1;
+    }
+    return static_cast<long>(value);
+}
+
+// Long texts are shown by their start and length.
+std::string Shown(const std::string& text) {
+    if (text.size() <= 80) {
+        return "\"" + text + "\"";
+    }
+    return "\"" + text.substr(0, 60) + "...\" (" + std::to_string(text.size()) + " characters)";
+}
+
+std::string LinesOf(const std::string& expression, const std::string& output, bool succeeded) {
+    return ShownText(succeeded ? expression + "=" + output + "\r\n"
+                               : expression + "=\r\n" + output + "\r\n");
+}
+
+} // namespace
+
+SoakSession::SoakSession(unsigned seed, std::string program, std::string eval, std::string appData)
+    : random_(seed), oracle_(std::move(eval)), generator_(&random_, oracle_.Functions()),
+      program_(std::move(program)), appData_(std::move(appData)) {}
+
+bool SoakSession::Fail(const std::string& what) {
+    problem_ = what;
+    return false;
+}
+
+void SoakSession::Log(const std::string& action) {
+    actions_.push_back(action);
+}
+
+HWND SoakSession::Input() const {
+    return GetDlgItem(main_, IDC_INPUT);
+}
+
+HWND SoakSession::History() const {
+    return GetDlgItem(main_, IDC_HISTORY);
+}
+
+bool SoakSession::CanAnswer(const std::string& text) const {
+    return !UsesAnswer(text) || (answer_.fromZero && answer_.chain.empty()) ||
+           answer_.options == options_;
+}
+
+bool SoakSession::Answers() {
+    DWORD_PTR result = 0;
+    return SendMessageTimeoutA(main_, WM_NULL, 0, 0, SMTO_NORMAL, kAnswerTimeoutMs, &result) != 0;
+}
+
+bool SoakSession::Start() {
+    SetEnvironmentVariableA("APPDATA", appData_.c_str());
+    const std::string directory = program_.substr(0, program_.find_last_of('\\'));
+    if (!process_.Start(program_, directory)) {
+        return Fail("the program cannot be started");
+    }
+    main_ = WaitForWindow(process_.Id(), kStartTimeoutMs, IsMainDialog);
+    if (main_ == nullptr) {
+        return Fail("the main window does not appear");
+    }
+    HWND splash = WaitForWindow(process_.Id(), kStepTimeoutMs, IsAboutDialog);
+    if (splash == nullptr || !WaitUntil(kStepTimeoutMs, [&] { return !IsWindow(splash); })) {
+        return Fail("the splash does not come and go");
+    }
+    input_.clear();
+    selFirst_ = selLast_ = 0;
+    recall_.clear();
+    history_.clear();
+    results_.clear();
+    answer_ = Origin{};
+    if (keepHistory_) {
+        if (kept_.size() > kTrimAbove) {
+            kept_.erase(kept_.begin(), kept_.end() - kRestored);
+        }
+        const std::size_t from = kept_.size() > kRestored ? kept_.size() - kRestored : 0;
+        for (std::size_t k = from; k < kept_.size(); ++k) {
+            const KeptCalculation& c = kept_[k].calculation;
+            AddHistoryLines(c.expression, c.output, c.succeeded);
+            if (recall_.empty() || recall_.back() != c.expression) {
+                recall_.push_back(c.expression);
+            }
+            if (c.succeeded) {
+                answer_ = kept_[k].origin;
+            }
+        }
+    }
+    shown_ = recall_.size();
+    const bool onTop = (GetWindowLongA(main_, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0;
+    if (onTop != topmost_) {
+        return Fail("the window is not on top as the option says");
+    }
+    return SyncAndCheck();
+}
+
+bool SoakSession::SyncAndCheck() {
+    return Sync() && Check();
+}
+
+bool SoakSession::Sync() {
+    // A flag of the group box, which nothing else touches, flipped by a posted message: once
+    // it flips, the program has handled every message posted before.
+    HWND box = GetDlgItem(main_, IDC_ANGLE_BASE);
+    const bool pushed = (SendTimed(box, BM_GETSTATE, 0, 0) & BST_PUSHED) != 0;
+    PostMessageA(box, BM_SETSTATE, !pushed, 0);
+    const DWORD start = GetTickCount();
+    for (;;) {
+        if (!process_.Running()) {
+            return Fail("the program ended");
+        }
+        if (!Answers()) {
+            return Fail("the window did not answer within 2 s");
+        }
+        if (((SendTimed(box, BM_GETSTATE, 0, 0) & BST_PUSHED) != 0) != pushed) {
+            break;
+        }
+        if (GetTickCount() - start > kStepTimeoutMs) {
+            return Fail("the program did not get through the messages posted to it");
+        }
+        Sleep(20);
+    }
+    return true;
+}
+
+bool SoakSession::Check() {
+    const std::string input = TextOf(Input());
+    if (input != input_) {
+        return Fail("the input shows " + Shown(input) + ", expected " + Shown(input_));
+    }
+    DWORD first = 0;
+    DWORD last = 0;
+    SendTimed(Input(), EM_GETSEL, reinterpret_cast<WPARAM>(&first),
+              reinterpret_cast<LPARAM>(&last));
+    if (first != selFirst_ || last != selLast_) {
+        return Fail("the input's selection is " + std::to_string(first) + "-" +
+                    std::to_string(last) + ", expected " + std::to_string(selFirst_) + "-" +
+                    std::to_string(selLast_));
+    }
+    const std::string history = TextOf(History());
+    if (history != history_) {
+        std::size_t at = 0;
+        while (at < history.size() && at < history_.size() && history[at] == history_[at]) {
+            ++at;
+        }
+        return Fail("the history differs from character " + std::to_string(at) + ": shows " +
+                    Shown(history.substr(at)) + ", expected " + Shown(history_.substr(at)));
+    }
+    if (IsChecked(GetDlgItem(main_, IDC_FLOATING)) != options_.floating ||
+        IsChecked(GetDlgItem(main_, IDC_RADIANS)) != options_.radians ||
+        IsChecked(GetDlgItem(main_, IDC_DEGREES)) == options_.radians) {
+        return Fail("the options are not shown as set");
+    }
+    return true;
+}
+
+void SoakSession::AddHistoryLines(const std::string& expression, const std::string& output,
+                                  bool succeeded) {
+    if (succeeded) {
+        results_.push_back(
+            {history_.size(), history_.size() + expression.size() + 1 + output.size(), output});
+    }
+    history_ += LinesOf(expression, output, succeeded);
+}
+
+void SoakSession::ReplaceSelection(const std::string& text) {
+    input_.replace(selFirst_, selLast_ - selFirst_, text);
+    selFirst_ = selLast_ = selFirst_ + static_cast<DWORD>(text.size());
+}
+
+bool SoakSession::TypeShort() {
+    const bool useAnswer = CanAnswer("ans") && answer_.chain.size() < kLongestChain;
+    const std::string text = generator_.Short(useAnswer);
+    Log("type " + Shown(text));
+    for (char c : text) {
+        PostChar(Input(), c);
+    }
+    ReplaceSelection(text);
+    return SyncAndCheck();
+}
+
+bool SoakSession::Paste() {
+    std::string text;
+    switch (Below(4)) {
+    case 0:
+        text = generator_.Long(static_cast<std::size_t>(Below(kLongestPaste)) + 100);
+        break;
+    case 1:
+        text = generator_.Noise(static_cast<std::size_t>(Below(40)) + 1);
+        break;
+    default:
+        text = generator_.Short(CanAnswer("ans") && answer_.chain.size() < kLongestChain);
+    }
+    Log("paste " + Shown(text));
+    if (!SetClipboardText(text)) {
+        return Fail("cannot put the text on the clipboard");
+    }
+    PostChar(Input(), '\x16');
+    ReplaceSelection(text);
+    return SyncAndCheck();
+}
+
+bool SoakSession::Calculate() {
+    const std::string typed = input_;
+    const bool button = Below(2) == 0;
+    Log(button ? "press Calculate" : "press Enter");
+    if (typed.empty()) {
+        PostKey(Input(), VK_RETURN);
+        return SyncAndCheck();
+    }
+    const bool dependent = UsesAnswer(typed);
+    std::vector<std::string> lines;
+    if (dependent) {
+        lines = answer_.chain;
+    }
+    lines.push_back(typed);
+    const bool fromZero = dependent && answer_.fromZero;
+    std::string answer;
+    if (!oracle_.Answer(lines, options_, fromZero, &answer)) {
+        return Fail("abacon-eval does not answer");
+    }
+    const bool succeeded = answer.rfind("ok\t", 0) == 0;
+    const std::string output = answer.substr(answer.find('\t') + 1);
+    if (button) {
+        Click(GetDlgItem(main_, IDOK));
+    } else {
+        PostKey(Input(), VK_RETURN);
+    }
+    if (recall_.empty() || recall_.back() != typed) {
+        recall_.push_back(typed);
+    }
+    shown_ = recall_.size();
+    typedBeforeRecall_.clear();
+    const std::string calculated = Completed(typed);
+    AddHistoryLines(calculated, output, succeeded);
+    if (succeeded) {
+        answer_ = Origin{fromZero, options_, lines};
+    }
+    if (keepHistory_) {
+        kept_.push_back({{calculated, output, succeeded, succeeded ? "value" : ""}, answer_});
+    }
+    input_.clear();
+    selFirst_ = selLast_ = 0;
+    ++calculations_;
+    return SyncAndCheck();
+}
+
+bool SoakSession::Escape() {
+    Log("press Esc");
+    PostKey(Input(), VK_ESCAPE);
+    shown_ = recall_.size();
+    typedBeforeRecall_.clear();
+    input_.clear();
+    selFirst_ = selLast_ = 0;
+    return SyncAndCheck();
+}
+
+bool SoakSession::Recall(bool older) {
+    Log(older ? "press Up" : "press Down");
+    HWND input = Input();
+    const LRESULT line = SendTimed(input, EM_LINEFROMCHAR, static_cast<WPARAM>(-1), 0);
+    const LRESULT lastLine = SendTimed(input, EM_GETLINECOUNT, 0, 0) - 1;
+    bool recalled = false;
+    if (older && line == 0 && !recall_.empty() && (shown_ == recall_.size() || shown_ > 0)) {
+        if (shown_ == recall_.size()) {
+            typedBeforeRecall_ = input_;
+        }
+        input_ = recall_[--shown_];
+        recalled = true;
+    } else if (!older && line == lastLine && shown_ < recall_.size()) {
+        ++shown_;
+        input_ = shown_ < recall_.size() ? recall_[shown_] : typedBeforeRecall_;
+        if (shown_ == recall_.size()) {
+            typedBeforeRecall_.clear();
+        }
+        recalled = true;
+    }
+    PostKey(input, older ? VK_UP : VK_DOWN);
+    if (recalled) {
+        selFirst_ = selLast_ = static_cast<DWORD>(input_.size());
+    } else {
+        // The edit box moves the caret by its lines, as it lays them out.
+        if (!Sync()) {
+            return false;
+        }
+        SendTimed(Input(), EM_GETSEL, reinterpret_cast<WPARAM>(&selFirst_),
+                  reinterpret_cast<LPARAM>(&selLast_));
+    }
+    return SyncAndCheck();
+}
+
+bool SoakSession::SelectAll() {
+    Log("press Ctrl+A");
+    PostChar(Input(), '\x01');
+    selFirst_ = 0;
+    selLast_ = static_cast<DWORD>(input_.size());
+    return SyncAndCheck();
+}
+
+bool SoakSession::CopyInInput() {
+    Log("press Ctrl+C");
+    if (!SetClipboardText(kSentinel)) {
+        return Fail("cannot put the text on the clipboard");
+    }
+    std::string expected = kSentinel;
+    if (selFirst_ != selLast_) {
+        expected = input_.substr(selFirst_, selLast_ - selFirst_);
+    } else if (!results_.empty()) {
+        expected = results_.back().output;
+    }
+    PostChar(Input(), '\x03');
+    if (!SyncAndCheck()) {
+        return false;
+    }
+    std::string copied;
+    if (!WaitUntil(5000, [&] { return (copied = ClipboardText()) == expected; })) {
+        return Fail("the clipboard holds " + Shown(copied) + ", expected " + Shown(expected));
+    }
+    return true;
+}
+
+bool SoakSession::ToggleOption(int control) {
+    if (control == IDC_FLOATING) {
+        Log("click Use floating point");
+        options_.floating = !options_.floating;
+    } else {
+        Log(control == IDC_RADIANS ? "click Radians" : "click Degrees");
+        options_.radians = control == IDC_RADIANS;
+    }
+    Click(GetDlgItem(main_, control));
+    return SyncAndCheck();
+}
+
+bool SoakSession::WindowMenuOption(UINT command) {
+    const bool topmost = command == IDM_TOPMOST;
+    Log(topmost ? "window menu: Always on top" : "window menu: Keep history between starts");
+    PostMessageA(main_, WM_SYSCOMMAND, command, 0);
+    bool& option = topmost ? topmost_ : keepHistory_;
+    option = !option;
+    (topmost ? topmostSaved_ : keepSaved_) = true;
+    if (!SyncAndCheck()) {
+        return false;
+    }
+    if (SettingDword(topmost ? "Topmost" : "KeepHistory") != (option ? 1 : 0)) {
+        return Fail("the option is not saved at once");
+    }
+    if (topmost && ((GetWindowLongA(main_, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0) != topmost_) {
+        return Fail("the window is not on top as the option says");
+    }
+    return true;
+}
+
+bool SoakSession::About() {
+    Log("About, then OK");
+    Click(GetDlgItem(main_, IDC_ABOUT));
+    HWND about = WaitForWindow(process_.Id(), kStepTimeoutMs, IsAboutDialog);
+    if (about == nullptr) {
+        return Fail("the About dialog does not open");
+    }
+    if (!Answers()) {
+        return Fail("the window did not answer within 2 s");
+    }
+    Click(GetDlgItem(about, IDOK));
+    if (!WaitUntil(kStepTimeoutMs, [&] { return !IsWindow(about); })) {
+        return Fail("the About dialog does not close");
+    }
+    return SyncAndCheck();
+}
+
+// A right click on a character inside a line of the history, with a selection ending there,
+// and one of the menu's items that are not greyed.
+bool SoakSession::HistoryMenu() {
+    if (history_.empty()) {
+        return TypeShort();
+    }
+    std::size_t at = static_cast<std::size_t>(Below(static_cast<int>(history_.size())));
+    while (history_[at] == '\r' || history_[at] == '\n') {
+        --at;
+    }
+    const std::size_t from = at - std::min<std::size_t>(at, static_cast<std::size_t>(Below(3) * 9));
+    const ResultLine* result = nullptr;
+    for (const ResultLine& line : results_) {
+        if (line.first <= at && at < line.end) {
+            result = &line;
+        }
+    }
+    std::string letters = "ah";
+    letters += from != at ? "c" : "";
+    letters += result != nullptr ? "ri" : "";
+    const char letter = letters[static_cast<std::size_t>(Below(static_cast<int>(letters.size())))];
+    Log("history menu at character " + std::to_string(at) + " (selected from " +
+        std::to_string(from) + "), item " + letter);
+    HWND history = History();
+    SendTimed(history, EM_SETSEL, from, at);
+    SendTimed(history, EM_SCROLLCARET, 0, 0);
+    const LRESULT position = SendTimed(history, EM_POSFROMCHAR, at, 0);
+    PostRightClick(history, {LOWORD(position) + 1, HIWORD(position) + 2});
+    HWND menu = WaitForWindow(process_.Id(), kStepTimeoutMs,
+                              [](HWND window) { return ClassOf(window) == "#32768"; });
+    if (menu == nullptr) {
+        return Fail("the history's menu does not open");
+    }
+    if (!SetClipboardText(kSentinel)) {
+        return Fail("cannot put the text on the clipboard");
+    }
+    PostKey(main_, LOBYTE(VkKeyScanA(letter)));
+    if (!WaitUntil(kStepTimeoutMs, [&] { return !IsWindowVisible(menu); })) {
+        return Fail("the history's menu does not close");
+    }
+    std::string copied = kSentinel;
+    switch (letter) {
+    case 'c':
+        copied = history_.substr(from, at - from);
+        break;
+    case 'r':
+        copied = result->output;
+        break;
+    case 'i':
+        ReplaceSelection(result->output.find(' ') == std::string::npos
+                             ? result->output
+                             : "(" + result->output + ")");
+        break;
+    case 'h':
+        history_.clear();
+        results_.clear();
+        recall_.clear();
+        shown_ = 0;
+        typedBeforeRecall_.clear();
+        if (keepHistory_) {
+            kept_.clear();
+        }
+        break;
+    default:
+        break;
+    }
+    if (!SyncAndCheck()) {
+        return false;
+    }
+    std::string shown;
+    if (!WaitUntil(5000, [&] { return (shown = ClipboardText()) == copied; })) {
+        return Fail("the clipboard holds " + Shown(shown) + ", expected " + Shown(copied));
+    }
+    return true;
+}
+
+bool SoakSession::Quit() {
+    const bool close = Below(4) == 0;
+    Log(close ? "close the window" : "press Quit");
+    if (close) {
+        PostMessageA(main_, WM_SYSCOMMAND, SC_CLOSE, 0);
+    } else {
+        Click(GetDlgItem(main_, IDC_QUIT));
+    }
+    DWORD exitCode = 1;
+    if (!process_.WaitForExit(kStepTimeoutMs, &exitCode)) {
+        return Fail("the program does not end");
+    }
+    if (exitCode != 0) {
+        return Fail("exit code " + std::to_string(exitCode));
+    }
+    if (SettingDword("Doubles") != (options_.floating ? 1 : 0) ||
+        SettingDword("Radians") != (options_.radians ? 1 : 0)) {
+        return Fail("the options are not saved");
+    }
+    if (SettingDword("Topmost") != (topmostSaved_ ? (topmost_ ? 1 : 0) : -1) ||
+        SettingDword("KeepHistory") != (keepSaved_ ? (keepHistory_ ? 1 : 0) : -1)) {
+        return Fail("the window menu's options are not saved as set");
+    }
+    std::ifstream file(appData_ + "\\Merrow\\Abacon\\History.txt", std::ios::binary);
+    const std::string bytes((std::istreambuf_iterator<char>(file)),
+                            std::istreambuf_iterator<char>());
+    const NewestCalculations read = ReadNewestCalculations(bytes, true, 1u << 30, 1u << 30);
+    if (read.calculations.size() != kept_.size()) {
+        return Fail("History.txt holds " + std::to_string(read.calculations.size()) +
+                    " calculations, expected " + std::to_string(kept_.size()));
+    }
+    for (std::size_t k = 0; k < kept_.size(); ++k) {
+        const KeptCalculation& ours = kept_[k].calculation;
+        const KeptCalculation& theirs = read.calculations[k];
+        if (ours.expression != theirs.expression || ours.output != theirs.output ||
+            ours.succeeded != theirs.succeeded || ours.value.empty() != theirs.value.empty()) {
+            return Fail("History.txt's calculation " + std::to_string(k + 1) + " is " +
+                        Shown(theirs.expression) + " " + Shown(theirs.output) + ", expected " +
+                        Shown(ours.expression) + " " + Shown(ours.output));
+        }
+    }
+    return true;
+}
+
+bool SoakSession::Step() {
+    const int pick = Below(200);
+    if (pick < 50) {
+        return TypeShort();
+    }
+    if (pick < 95) {
+        if (!CanAnswer(input_)) {
+            return Escape();
+        }
+        return Calculate();
+    }
+    if (pick < 110) {
+        return Paste();
+    }
+    if (pick < 120) {
+        return Escape();
+    }
+    if (pick < 140) {
+        return Recall(pick < 132);
+    }
+    if (pick < 146) {
+        return SelectAll();
+    }
+    if (pick < 154) {
+        return CopyInInput();
+    }
+    if (pick < 174) {
+        return HistoryMenu();
+    }
+    if (pick < 186) {
+        const int controls[] = {IDC_FLOATING, IDC_RADIANS, IDC_DEGREES};
+        return ToggleOption(controls[Below(3)]);
+    }
+    if (pick < 193) {
+        return WindowMenuOption(Below(2) == 0 ? IDM_TOPMOST : IDM_KEEP_HISTORY);
+    }
+    if (pick < 197) {
+        return About();
+    }
+    return Quit() && (++restarts_, Start());
+}
