@@ -1,7 +1,6 @@
 // A long expression put into the input box by any route is taken whole and calculated whole,
 // and the window answers within seconds (the times are printed: a benchmark figure, not a limit).
 #include <cstdio>
-#include <cstring>
 
 #include "app/resource.h"
 #include "tests/e2e/abacon_test.h"
@@ -10,26 +9,6 @@
 namespace {
 
 constexpr DWORD kLongStepMs = 180000;
-
-bool PutOnClipboard(const std::string& text) {
-    HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE, text.size() + 1);
-    if (block == nullptr) {
-        return false;
-    }
-    std::memcpy(GlobalLock(block), text.c_str(), text.size() + 1);
-    GlobalUnlock(block);
-    if (!OpenClipboard(nullptr)) {
-        GlobalFree(block);
-        return false;
-    }
-    EmptyClipboard();
-    const bool put = SetClipboardData(CF_TEXT, block) != nullptr;
-    CloseClipboard();
-    if (!put) {
-        GlobalFree(block);
-    }
-    return put;
-}
 
 // True once the program answers and has drawn the window: nothing of it waits to be painted.
 bool Drawn(HWND main) {
@@ -58,7 +37,7 @@ class LongExpression : public AbaconTest {
   protected:
     // Puts text on the clipboard and starts the program in English; its main window, or null.
     HWND StartWithClipboard(const std::string& text) {
-        if (!PutOnClipboard(text)) {
+        if (!SetClipboardText(text)) {
             return nullptr;
         }
         WriteSettingString("Language", "English");
