@@ -1,10 +1,9 @@
 #include "tests/e2e/abacon_test.h"
 
-#include <cstring>
-
 #include "app/resource.h"
 #include "tools/drive/remote_window.h"
 #include "tools/drive/screen_capture.h"
+#include "tools/drive/wine_settings.h"
 #include "translation/language_dialog.h"
 
 namespace {
@@ -107,32 +106,8 @@ bool IsErrorBox(HWND window) {
            !IsAboutDialog(window);
 }
 
-namespace {
-
-void SetWineString(const char* path, const char* name, const char* value) {
-    HKEY key = nullptr;
-    if (RegCreateKeyExA(HKEY_CURRENT_USER, path, 0, nullptr, 0, KEY_WRITE, nullptr, &key,
-                        nullptr) == ERROR_SUCCESS) {
-        RegSetValueExA(key, name, 0, REG_SZ, reinterpret_cast<const BYTE*>(value),
-                       static_cast<DWORD>(std::strlen(value) + 1));
-        RegCloseKey(key);
-    }
-}
-
-// Wine's settings for the tests (ignored on Windows). In a virtual display without a window
-// manager, Wine waits up to two seconds for each window it leaves to a window manager to be
-// unmapped, so the program's windows are left to Wine itself, which also draws their
-// frames. And a web address that the About dialog's link opens must not start a real
-// browser: Wine's bridge to the browsers gets true(1) as its only one.
-void ConfigureWine() {
-    SetWineString("Software\\Wine\\AppDefaults\\Abacon.exe\\X11 Driver", "Managed", "N");
-    SetWineString("Software\\Wine\\WineBrowser", "Browsers", "true");
-}
-
-} // namespace
-
 void AbaconTest::SetUp() {
-    ConfigureWine();
+    ConfigureWineForDriving();
     DeleteSettings();
     directory_ = ScratchDirectory();
     const std::string root = BuildRoot();

@@ -6,29 +6,18 @@
 
 #include <cstdio>
 #include <cstdlib>
-#include <cstring>
 #include <string>
 
+#include "tools/drive/wine_settings.h"
 #include "tools/soak_driver/soak_session.h"
 
 namespace {
-
-void SetCurrentUserString(const char* path, const char* name, const char* value) {
-    HKEY key = nullptr;
-    if (RegCreateKeyExA(HKEY_CURRENT_USER, path, 0, nullptr, 0, KEY_WRITE, nullptr, &key,
-                        nullptr) == ERROR_SUCCESS) {
-        RegSetValueExA(key, name, 0, REG_SZ, reinterpret_cast<const BYTE*>(value),
-                       static_cast<DWORD>(std::strlen(value) + 1));
-        RegCloseKey(key);
-    }
-}
 
 // English from the first start on; Wine draws the windows itself without a window manager
 // and opens no browser.
 void Prepare() {
     SetCurrentUserString("Software\\Merrow\\Abacon", "Language", "English");
-    SetCurrentUserString("Software\\Wine\\AppDefaults\\Abacon.exe\\X11 Driver", "Managed", "N");
-    SetCurrentUserString("Software\\Wine\\WineBrowser", "Browsers", "true");
+    ConfigureWineForDriving();
 }
 
 } // namespace
