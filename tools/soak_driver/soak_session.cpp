@@ -4,6 +4,7 @@
 #include <iterator>
 #include <sstream>
 
+#include "app/insert_menu.h"
 #include "app/resource.h"
 #include "tools/drive/remote_window.h"
 
@@ -88,7 +89,34 @@ bool SoakSession::Answers() {
     return SendMessageTimeoutA(main_, WM_NULL, 0, 0, SMTO_NORMAL, kAnswerTimeoutMs, &result) != 0;
 }
 
+bool SoakSession::LoadInsertMenu() {
+    HMODULE module = LoadLibraryExA(program_.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
+    HMENU menu = module != nullptr ? LoadMenuA(module, MAKEINTRESOURCEA(IDR_INSERT_MENU)) : nullptr;
+    HMENU popups = menu != nullptr ? GetSubMenu(menu, 0) : nullptr;
+    for (int g = 0; popups != nullptr && g < GetMenuItemCount(popups); ++g) {
+        HMENU popup = GetSubMenu(popups, g);
+        std::vector<std::string> texts;
+        for (int k = 0; popup != nullptr && k < GetMenuItemCount(popup); ++k) {
+            // Separators have no command, and the arrow keys pass over them.
+            if (const UINT command = GetMenuItemID(popup, k); command != 0) {
+                texts.push_back(InsertTextOf(command));
+            }
+        }
+        insertItems_.push_back(texts);
+    }
+    if (menu != nullptr) {
+        DestroyMenu(menu);
+    }
+    if (module != nullptr) {
+        FreeLibrary(module);
+    }
+    return !insertItems_.empty() || Fail("the program's Insert menu cannot be read");
+}
+
 bool SoakSession::Start() {
+    if (insertItems_.empty() && !LoadInsertMenu()) {
+        return false;
+    }
     SetEnvironmentVariableA("APPDATA", appData_.c_str());
     const std::string directory = program_.substr(0, program_.find_last_of('\\'));
     if (!process_.Start(program_, directory)) {
@@ -481,6 +509,42 @@ bool SoakSession::HistoryMenu() {
     return true;
 }
 
+// The Insert button's menu, walked by the arrow keys to one item of one pop-up, taken with
+// Enter or left with Esc.
+bool SoakSession::InsertMenu() {
+    const int group = Below(static_cast<int>(insertItems_.size()));
+    const std::vector<std::string>& texts = insertItems_[static_cast<std::size_t>(group)];
+    const int item = Below(static_cast<int>(texts.size()));
+    const bool take = Below(6) != 0;
+    Log("Insert menu, pop-up " + std::to_string(group + 1) + ", item " + std::to_string(item + 1) +
+        (take ? ", Enter" : ", Esc"));
+    Click(GetDlgItem(main_, IDC_INSERT));
+    HWND menu = WaitForWindow(process_.Id(), kStepTimeoutMs,
+                              [](HWND window) { return ClassOf(window) == "#32768"; });
+    if (menu == nullptr) {
+        return Fail("the Insert menu does not open");
+    }
+    for (int k = 0; k <= group; ++k) {
+        PostKey(main_, VK_DOWN);
+    }
+    PostKey(main_, VK_RIGHT);
+    for (int k = 0; k < item; ++k) {
+        PostKey(main_, VK_DOWN);
+    }
+    if (take) {
+        PostKey(main_, VK_RETURN);
+        ReplaceSelection(texts[static_cast<std::size_t>(item)]);
+    } else {
+        // The first closes the pop-up, the second the menu.
+        PostKey(main_, VK_ESCAPE);
+        PostKey(main_, VK_ESCAPE);
+    }
+    if (!WaitUntil(kStepTimeoutMs, [&] { return !IsWindowVisible(menu); })) {
+        return Fail("the Insert menu does not close");
+    }
+    return SyncAndCheck();
+}
+
 bool SoakSession::Quit() {
     const bool close = Below(4) == 0;
     Log(close ? "close the window" : "press Quit");
@@ -551,8 +615,11 @@ bool SoakSession::Step() {
     if (pick < 154) {
         return CopyInInput();
     }
-    if (pick < 174) {
+    if (pick < 168) {
         return HistoryMenu();
+    }
+    if (pick < 174) {
+        return InsertMenu();
     }
     if (pick < 186) {
         const int controls[] = {IDC_FLOATING, IDC_RADIANS, IDC_DEGREES};

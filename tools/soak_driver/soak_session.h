@@ -57,6 +57,8 @@ class SoakSession {
     bool WindowMenuOption(UINT command);
     bool About();
     bool HistoryMenu();
+    bool InsertMenu();
+    bool LoadInsertMenu();
 
     void ReplaceSelection(const std::string& text);
     // Waits until the program has handled what was posted to it, answering all the while.
@@ -73,6 +75,8 @@ class SoakSession {
     std::string appData_;
     RemoteProcess process_;
     HWND main_ = nullptr;
+    // What each item of the Insert menu's pop-ups types, read from the program's own menu.
+    std::vector<std::vector<std::string>> insertItems_;
 
     // The model.
     std::string input_;
