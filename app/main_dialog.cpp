@@ -13,6 +13,7 @@
 #include "engine/value_text.h"
 #include "support/center_window.h"
 #include "support/clipboard_text.h"
+#include "support/history_records.h"
 #include "support/window_text.h"
 
 namespace {
@@ -349,9 +350,10 @@ bool MainDialog::OnCalculate(const WindowMessage&, LRESULT*) {
     return true;
 }
 
-// A line and its line break; returns where the line begins.
+// A line and its line break; returns where the line begins. Control characters show as blanks,
+// as the kept lines do after a restart, so the history reads the same before and after.
 size_t MainDialog::AppendHistoryLine(const std::string& line) {
-    return AppendHistoryText(line + "\r\n");
+    return AppendHistoryText(ShownText(line) + "\r\n");
 }
 
 // Lines, each with its line break. One replacement at the end of the text: fast however long

@@ -65,6 +65,8 @@ TEST_F(KeptHistory, LinesComeBackWithRecallAndResults) {
     ASSERT_NE(main, nullptr);
     Calculate(main, "40+2");
     Calculate(main, "2+*3");
+    // A control character without an escape shows as a blank, now and after a restart.
+    EXPECT_EQ(Calculate(main, "29,c"), "29,c=' '\r\n");
     Calculate(main, "1+\r\n\t2=\xE9");
     const std::string shown = TextOf(GetDlgItem(main, IDC_HISTORY));
     ASSERT_EQ(EndAndWait(main, IDC_QUIT), 0);
