@@ -12,6 +12,7 @@ namespace {
 struct Watch {
     WNDPROC editProcedure;
     DWORD extraStyle;
+    HWND replacement; // while the box is being replaced
 };
 
 constexpr char kWatchProperty[] = "Abacon.LineWatch";
@@ -127,6 +128,27 @@ HWND UnwrappedCopyOf(HWND box, WNDPROC editProcedure, DWORD extraStyle) {
     return unwrapped;
 }
 
+constexpr UINT kSystemTimer = 0x0118; // a window's caret blinking, not in the headers
+
+// Moves what is still queued for box to its replacement, in order: characters another
+// program posted ahead, or keys typed ahead, would otherwise go with the box. Posted and
+// typed messages come out of the queue before paint and timers, which are the box's own:
+// the first of those ends it.
+void MoveQueuedMessages(HWND box, HWND replacement) {
+    MSG queued;
+    while (PeekMessageA(&queued, box, 0, 0, PM_REMOVE)) {
+        if (queued.message == WM_PAINT || queued.message == WM_TIMER ||
+            queued.message == kSystemTimer) {
+            return;
+        }
+        if (queued.message == WM_QUIT) {
+            PostQuitMessage(static_cast<int>(queued.wParam));
+            return;
+        }
+        PostMessageA(replacement, queued.message, queued.wParam, queued.lParam);
+    }
+}
+
 LRESULT CALLBACK WatchedEditProcedure(HWND box, UINT message, WPARAM wParam, LPARAM lParam) {
     auto* watch = static_cast<Watch*>(GetPropA(box, kWatchProperty));
     const WNDPROC editProcedure = watch->editProcedure;
@@ -134,6 +156,9 @@ LRESULT CALLBACK WatchedEditProcedure(HWND box, UINT message, WPARAM wParam, LPA
         SetWindowLongPtrA(box, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(editProcedure));
         RemovePropA(box, kWatchProperty);
         delete watch;
+    } else if (watch->replacement != nullptr) {
+        // Sent by another program while the queue is moved.
+        return SendMessageA(watch->replacement, message, wParam, lParam);
     } else if (WrapsLines(box) && BringsTooLongALine(box, editProcedure, message, wParam, lParam)) {
         HWND unwrapped = UnwrappedCopyOf(box, editProcedure, watch->extraStyle);
         if (unwrapped != box) {
@@ -142,6 +167,9 @@ LRESULT CALLBACK WatchedEditProcedure(HWND box, UINT message, WPARAM wParam, LPA
             if (GetFocus() == box) {
                 SetFocus(unwrapped);
             }
+            watch->replacement = unwrapped;
+            MoveQueuedMessages(box, unwrapped);
+            watch->replacement = nullptr;
             DestroyWindow(box); // in its own procedure, which touches it no more
             return SendMessageA(unwrapped, message, wParam, lParam);
         }
@@ -155,7 +183,7 @@ void StopWrappingWhenLong(HWND box, DWORD extraStyle) {
     if (box == nullptr || !WrapsLines(box) || GetPropA(box, kWatchProperty) != nullptr) {
         return;
     }
-    auto* watch = new Watch{nullptr, extraStyle};
+    auto* watch = new Watch{nullptr, extraStyle, nullptr};
     if (!SetPropA(box, kWatchProperty, watch)) {
         delete watch;
         return;

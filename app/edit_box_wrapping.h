@@ -16,6 +16,7 @@ constexpr std::size_t kLongestWrappedLine = 4000;
 // deletions that join lines (Backspace, Del, cut). Before one would make a line longer than
 // kLongestWrappedLine, the box is replaced by one that does not wrap (ES_AUTOHSCROLL, plus
 // extraStyle such as a horizontal scroll bar), with the same id, place, styles, font, text,
-// selection, tab order and focus, and the new box takes the text. So a control's handle can change
-// with any text it is given: find it again by its id.
+// selection, tab order and focus, and the new box takes the text and what was still queued for
+// the old one. So a control's handle can change with any text it is given: find it again by
+// its id.
 void StopWrappingWhenLong(HWND box, DWORD extraStyle);

@@ -165,4 +165,26 @@ TEST_F(LongExpression, JoiningTwoLinesByBackspaceStopsWrapping) {
     EXPECT_EQ(EndAndWait(main, IDC_QUIT), 0);
 }
 
+// Characters posted ahead to the box, as a typing tool sends them, all arrive, also those
+// queued behind the one that makes the line too long to wrap.
+TEST_F(LongExpression, CharactersPostedAheadAcrossTheLimitAllArrive) {
+    const std::string start = SumOfOnes(3990);
+    const std::string typed = "+2+3+4+5+6+7+8+9";
+    HWND main = StartWithClipboard("");
+    ASSERT_NE(main, nullptr);
+    HWND input = GetDlgItem(main, IDC_INPUT);
+    ASSERT_TRUE(SetTextOf(input, start));
+    SendTimed(input, EM_SETSEL, start.size(), static_cast<LPARAM>(start.size()));
+    for (char c : typed) {
+        PostChar(input, c);
+    }
+    EXPECT_TRUE(WaitUntil(kStepTimeoutMs,
+                          [&] {
+                              input = GetDlgItem(main, IDC_INPUT);
+                              return TextOf(input) == start + typed;
+                          }))
+        << TextOf(input).size() << " characters";
+    EXPECT_EQ(EndAndWait(main, IDC_QUIT), 0);
+}
+
 } // namespace

@@ -109,8 +109,8 @@ void PostKey(HWND window, UINT virtualKey) {
     PostMessageA(window, WM_KEYUP, virtualKey, up);
 }
 
-void PostChar(HWND window, char character) {
-    PostMessageA(window, WM_CHAR, static_cast<unsigned char>(character), 1);
+bool PostChar(HWND window, char character) {
+    return PostMessageA(window, WM_CHAR, static_cast<unsigned char>(character), 1) != 0;
 }
 
 void PostAltKey(HWND window, char letter) {

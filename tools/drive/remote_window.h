@@ -38,8 +38,8 @@ bool IsChecked(HWND button);
 // A key pressed and released on window, as the keyboard would deliver it; the program's
 // message loop makes the character messages.
 void PostKey(HWND window, UINT virtualKey);
-// A typed character delivered straight to window.
-void PostChar(HWND window, char character);
+// A typed character delivered straight to window; false when window is gone.
+bool PostChar(HWND window, char character);
 // Alt and a letter pressed together on window (the focused control), as for a mnemonic.
 void PostAltKey(HWND window, char letter);
 // A double-click of the left button at point, in window's client coordinates.

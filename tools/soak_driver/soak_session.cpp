@@ -239,7 +239,10 @@ bool SoakSession::TypeShort() {
     const std::string text = generator_.Short(useAnswer);
     Log("type " + Shown(text));
     for (char c : text) {
-        PostChar(Input(), c);
+        // The box is replaced when its line gets too long to wrap: then find it again.
+        if (!PostChar(Input(), c)) {
+            PostChar(Input(), c);
+        }
     }
     ReplaceSelection(text);
     return SyncAndCheck();
