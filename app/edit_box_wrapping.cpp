@@ -23,12 +23,21 @@ bool WrapsLines(HWND box) {
     return (GetWindowLongA(box, GWL_STYLE) & ES_AUTOHSCROLL) == 0;
 }
 
+// The text of box, read through the edit control's own procedure, past the watch.
+std::string TextThrough(HWND box, WNDPROC editProcedure) {
+    std::string text(
+        static_cast<std::size_t>(CallWindowProcA(editProcedure, box, WM_GETTEXTLENGTH, 0, 0)) + 1,
+        '\0');
+    text.resize(static_cast<std::size_t>(CallWindowProcA(
+        editProcedure, box, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()))));
+    return text;
+}
+
 enum class Removing { Selection, Backward, Forward };
 
 // Whether replacing the selection of box by inserted makes a line too long to wrap. With
 // nothing selected, a key that deletes takes the character before or after the caret, or
-// the whole line break, which joins two lines. The text is read through the edit control's
-// own procedure.
+// the whole line break, which joins two lines.
 bool WouldBeTooLong(HWND box, WNDPROC editProcedure, const std::string& inserted,
                     Removing removing = Removing::Selection) {
     const auto length =
@@ -36,9 +45,7 @@ bool WouldBeTooLong(HWND box, WNDPROC editProcedure, const std::string& inserted
     if (length + inserted.size() <= kLongestWrappedLine) {
         return false;
     }
-    std::string text(length + 1, '\0');
-    text.resize(static_cast<std::size_t>(CallWindowProcA(
-        editProcedure, box, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()))));
+    const std::string text = TextThrough(box, editProcedure);
     DWORD first = 0;
     DWORD last = 0;
     CallWindowProcA(editProcedure, box, EM_GETSEL, reinterpret_cast<WPARAM>(&first),
@@ -115,10 +122,7 @@ HWND UnwrappedCopyOf(HWND box, WNDPROC editProcedure, DWORD extraStyle) {
     };
     SendMessageA(unwrapped, WM_SETFONT, call(WM_GETFONT, 0, 0), FALSE);
     SendMessageA(unwrapped, EM_SETLIMITTEXT, call(EM_GETLIMITTEXT, 0, 0), 0);
-    std::string text(static_cast<std::size_t>(call(WM_GETTEXTLENGTH, 0, 0)) + 1, '\0');
-    text.resize(static_cast<std::size_t>(
-        call(WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()))));
-    SetWindowTextA(unwrapped, text.c_str());
+    SetWindowTextA(unwrapped, TextThrough(box, editProcedure).c_str());
     DWORD first = 0;
     DWORD last = 0;
     call(EM_GETSEL, reinterpret_cast<WPARAM>(&first), reinterpret_cast<LPARAM>(&last));
