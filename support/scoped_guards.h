@@ -78,6 +78,42 @@ class FileHandle {
     HANDLE handle_;
 };
 
+// A menu loaded from a resource (LoadMenuA / DestroyMenu); null when it was not loaded.
+class LoadedMenu {
+  public:
+    explicit LoadedMenu(HMENU menu) : menu_(menu) {}
+    ~LoadedMenu() {
+        if (menu_ != nullptr) {
+            DestroyMenu(menu_);
+        }
+    }
+    LoadedMenu(const LoadedMenu&) = delete;
+    LoadedMenu& operator=(const LoadedMenu&) = delete;
+    operator HMENU() const { return menu_; }
+
+  private:
+    HMENU menu_;
+};
+
+// A program or library loaded for its resources only (LoadLibraryExA / FreeLibrary); null
+// when it was not loaded.
+class ResourceModule {
+  public:
+    explicit ResourceModule(const char* path)
+        : module_(LoadLibraryExA(path, nullptr, LOAD_LIBRARY_AS_DATAFILE)) {}
+    ~ResourceModule() {
+        if (module_ != nullptr) {
+            FreeLibrary(module_);
+        }
+    }
+    ResourceModule(const ResourceModule&) = delete;
+    ResourceModule& operator=(const ResourceModule&) = delete;
+    operator HMODULE() const { return module_; }
+
+  private:
+    HMODULE module_;
+};
+
 // COM on this thread (CoInitialize / CoUninitialize); whether it started is not examined.
 class ComInitialization {
   public:

@@ -6,6 +6,7 @@
 
 #include "app/insert_menu.h"
 #include "app/resource.h"
+#include "support/scoped_guards.h"
 #include "tools/drive/remote_window.h"
 
 namespace {
@@ -90,8 +91,9 @@ bool SoakSession::Answers() {
 }
 
 bool SoakSession::LoadInsertMenu() {
-    HMODULE module = LoadLibraryExA(program_.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
-    HMENU menu = module != nullptr ? LoadMenuA(module, MAKEINTRESOURCEA(IDR_INSERT_MENU)) : nullptr;
+    const ResourceModule module(program_.c_str());
+    const LoadedMenu menu(module != nullptr ? LoadMenuA(module, MAKEINTRESOURCEA(IDR_INSERT_MENU))
+                                            : nullptr);
     HMENU popups = menu != nullptr ? GetSubMenu(menu, 0) : nullptr;
     for (int g = 0; popups != nullptr && g < GetMenuItemCount(popups); ++g) {
         HMENU popup = GetSubMenu(popups, g);
@@ -103,12 +105,6 @@ bool SoakSession::LoadInsertMenu() {
             }
         }
         insertItems_.push_back(texts);
-    }
-    if (menu != nullptr) {
-        DestroyMenu(menu);
-    }
-    if (module != nullptr) {
-        FreeLibrary(module);
     }
     return !insertItems_.empty() || Fail("the program's Insert menu cannot be read");
 }
