@@ -132,8 +132,6 @@ HWND UnwrappedCopyOf(HWND box, WNDPROC editProcedure, DWORD extraStyle) {
     return unwrapped;
 }
 
-constexpr UINT kSystemTimer = 0x0118; // a window's caret blinking, not in the headers
-
 // Moves what is still queued for box to its replacement, in order: characters another
 // program posted ahead, or keys typed ahead, would otherwise go with the box. Posted and
 // typed messages come out of the queue before paint and timers, which are the box's own:
@@ -141,8 +139,7 @@ constexpr UINT kSystemTimer = 0x0118; // a window's caret blinking, not in the h
 void MoveQueuedMessages(HWND box, HWND replacement) {
     MSG queued;
     while (PeekMessageA(&queued, box, 0, 0, PM_REMOVE)) {
-        if (queued.message == WM_PAINT || queued.message == WM_TIMER ||
-            queued.message == kSystemTimer) {
+        if (queued.message == WM_PAINT || queued.message == WM_TIMER) {
             return;
         }
         if (queued.message == WM_QUIT) {

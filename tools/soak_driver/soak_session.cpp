@@ -166,7 +166,10 @@ bool SoakSession::Sync() {
     HWND box = GetDlgItem(main_, IDC_ANGLE_BASE);
     const bool pushed = (SendTimed(box, BM_GETSTATE, 0, 0) & BST_PUSHED) != 0;
     PostMessageA(box, BM_SETSTATE, !pushed, 0);
-    const DWORD start = GetTickCount();
+    // Slow is not stuck: each character typed into a line of tens of thousands takes Wine's
+    // edit control most of a second, so the time runs from the input's last change.
+    DWORD start = GetTickCount();
+    LRESULT inputLength = SendTimed(Input(), WM_GETTEXTLENGTH, 0, 0);
     for (;;) {
         if (!process_.Running()) {
             return Fail("the program ended");
@@ -177,7 +180,11 @@ bool SoakSession::Sync() {
         if (((SendTimed(box, BM_GETSTATE, 0, 0) & BST_PUSHED) != 0) != pushed) {
             break;
         }
-        if (GetTickCount() - start > kStepTimeoutMs) {
+        if (const LRESULT length = SendTimed(Input(), WM_GETTEXTLENGTH, 0, 0);
+            length != inputLength) {
+            inputLength = length;
+            start = GetTickCount();
+        } else if (GetTickCount() - start > kStepTimeoutMs) {
             return Fail("the program did not get through the messages posted to it");
         }
         Sleep(20);
@@ -271,7 +278,7 @@ bool SoakSession::Calculate() {
     Log(button ? "press Calculate" : "press Enter");
     if (typed.empty()) {
         PostKey(Input(), VK_RETURN);
-        return SyncAndCheck();
+        return SyncAfterEnter();
     }
     const bool dependent = UsesAnswer(typed);
     std::vector<std::string> lines;
@@ -307,7 +314,13 @@ bool SoakSession::Calculate() {
     input_.clear();
     selFirst_ = selLast_ = 0;
     ++calculations_;
-    return SyncAndCheck();
+    return button ? SyncAndCheck() : SyncAfterEnter();
+}
+
+bool SoakSession::SyncAfterEnter() {
+    // The input box hands Enter on to the default button by posting it again, behind the
+    // messages that were queued: one more round gets through it.
+    return Sync() && SyncAndCheck();
 }
 
 bool SoakSession::Escape() {

@@ -66,6 +66,7 @@ class SoakSession {
     // The window shows what the model says.
     bool Check();
     bool SyncAndCheck();
+    bool SyncAfterEnter();
     bool Answers();
 
     std::mt19937 random_;
