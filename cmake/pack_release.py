@@ -1,7 +1,9 @@
 #!/usr/bin/env python3
-"""Packs the release: a zip of the given files in the given order, and SHA256SUMS beside it.
-Every entry gets the same time and mode and no extra fields, so the same files give the same
-bytes whoever builds them, wherever and whenever."""
+"""Packs the release: a zip of the given files in the given order, and SHA256SUMS beside it,
+one line for each package of the same version in that folder (the 32-bit and the 64-bit
+build write theirs into one). Every entry gets the same time and mode and no extra fields,
+so the same files give the same bytes whoever builds them, wherever and whenever."""
+import glob
 import hashlib
 import os
 import sys
@@ -13,6 +15,7 @@ ENTRY_TIME = (1980, 1, 1, 0, 0, 0)
 
 def main():
     package, files = sys.argv[1], sys.argv[2:]
+    os.makedirs(os.path.dirname(package), exist_ok=True)
     partial = package + ".partial"
     with zipfile.ZipFile(partial, "w") as archive:
         for path in files:
@@ -23,11 +26,17 @@ def main():
             with open(path, "rb") as f:
                 archive.writestr(entry, f.read(), compresslevel=9)
     os.replace(partial, package)
-    with open(package, "rb") as f:
-        digest = hashlib.sha256(f.read()).hexdigest()
-    with open(os.path.join(os.path.dirname(package), "SHA256SUMS"), "w", newline="\n") as f:
-        f.write(f"{digest}  {os.path.basename(package)}\n")
-
+    folder = os.path.dirname(package)
+    # Abacon-<version>-win32.zip and its siblings of the same version: Abacon-<version>-*.zip.
+    siblings = os.path.basename(package).rsplit("-", 1)[0] + "-*.zip"
+    lines = []
+    for path in sorted(glob.glob(os.path.join(folder, siblings))):
+        with open(path, "rb") as f:
+            lines.append(f"{hashlib.sha256(f.read()).hexdigest()}  {os.path.basename(path)}\n")
+    sums = os.path.join(folder, "SHA256SUMS")
+    with open(sums + ".partial", "w", newline="\n") as f:
+        f.writelines(lines)
+    os.replace(sums + ".partial", sums)
 
 if __name__ == "__main__":
     main()

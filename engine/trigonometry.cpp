@@ -165,7 +165,7 @@ double CosineOfSum(double head, double tail) {
     return static_cast<double>(std::cos(static_cast<long double>(head) + tail));
 }
 
-#if defined(__i386__) && defined(_WIN32)
+#if defined(_WIN32)
 constexpr bool kRuntimeReducesExactly = false;
 #else
 constexpr bool kRuntimeReducesExactly = true;

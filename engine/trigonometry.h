@@ -1,6 +1,7 @@
 // Sine and cosine whose argument reduction stays exact near multiples of pi/2, so sin(pi)
-// or tan(90 degrees) show the same digits in every build. The 32-bit Windows runtime reduces
-// with the x87 instruction's 66-bit pi, which leaves only five correct digits of sin(pi).
+// or tan(90 degrees) show the same digits in every build. The Windows runtimes, 32-bit and
+// 64-bit, reduce with the x87 instruction's 66-bit pi, which leaves only five correct digits
+// of sin(pi).
 #pragma once
 
 double Sine(double x);

@@ -9,16 +9,24 @@
 
 namespace {
 
-TEST(Manifest, AsksForCommonControlsSixSystemDpiAwarenessWindows7To11AndNoElevation) {
+std::string ManifestOfTheProgram() {
     const std::string program = BuildRoot() + "\\Abacon.exe";
     HMODULE module = LoadLibraryExA(program.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
-    ASSERT_NE(module, nullptr) << program;
-    HRSRC found = FindResourceA(module, MAKEINTRESOURCEA(1), MAKEINTRESOURCEA(24));
-    ASSERT_NE(found, nullptr);
-    const char* data = static_cast<const char*>(LockResource(LoadResource(module, found)));
-    const std::string manifest(data, SizeofResource(module, found));
+    if (module == nullptr) {
+        ADD_FAILURE() << program;
+        return {};
+    }
+    std::string manifest;
+    if (HRSRC found = FindResourceA(module, MAKEINTRESOURCEA(1), MAKEINTRESOURCEA(24))) {
+        const char* data = static_cast<const char*>(LockResource(LoadResource(module, found)));
+        manifest.assign(data, SizeofResource(module, found));
+    }
     FreeLibrary(module);
+    return manifest;
+}
 
+TEST(Manifest, AsksForCommonControlsSixSystemDpiAwarenessWindows7To11AndNoElevation) {
+    const std::string manifest = ManifestOfTheProgram();
     // Common controls 6, system DPI awareness, no elevation, Windows 7, 8, 8.1, 10 and 11.
     const char* const kParts[] = {"name=\"Microsoft.Windows.Common-Controls\" version=\"6.0.0.0\"",
                                   ">true</dpiAware>",
@@ -30,6 +38,17 @@ TEST(Manifest, AsksForCommonControlsSixSystemDpiAwarenessWindows7To11AndNoElevat
     for (const char* part : kParts) {
         EXPECT_NE(manifest.find(part), std::string::npos) << part;
     }
+}
+
+// Windows refuses to create the dialogs of a program whose manifest names another processor.
+TEST(Manifest, NamesTheProgramsOwnProcessorAndAnyForTheCommonControls) {
+    const std::string manifest = ManifestOfTheProgram();
+    // The test is built for the same processor as the program beside it.
+    const std::string own = sizeof(void*) == 8 ? "amd64" : "x86";
+    EXPECT_NE(manifest.find("name=\"Merrow.Abacon\""), std::string::npos);
+    EXPECT_NE(manifest.find("processorArchitecture=\"" + own + "\"/>"), std::string::npos);
+    EXPECT_NE(manifest.find("processorArchitecture=\"*\" publicKeyToken=\"6595b64144ccf1df\""),
+              std::string::npos);
 }
 
 } // namespace
