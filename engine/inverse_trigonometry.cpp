@@ -136,8 +136,7 @@ bool AngleAtTheEdges(double y, double x, double* angle) {
 
 // asin x = atan(x / sqrt((1 - x)(1 + x))), every step in double-double; |x| < 1.
 DoubleDouble DdArcSine(double x) {
-    const DoubleDouble cosine =
-        DdSquareRoot(DdProduct(ExactSum(1.0, -x), ExactSum(1.0, x)));
+    const DoubleDouble cosine = DdSquareRoot(DdProduct(ExactSum(1.0, -x), ExactSum(1.0, x)));
     return DdArcTangent(DdQuotient({x, 0.0}, cosine));
 }
 
