@@ -85,6 +85,8 @@ HWND MainDialog::Create(HINSTANCE instance) {
 }
 
 bool MainDialog::PreDispatch(MSG* msg) {
+    // What was queued for an edit box before another took its place is the new box's.
+    msg->hwnd = CurrentEditBox(msg->hwnd);
     return window_ != nullptr && (InterceptInput(msg) || IsDialogMessageA(window_, msg) != FALSE);
 }
 
