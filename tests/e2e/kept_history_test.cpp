@@ -145,7 +145,8 @@ TEST_F(KeptHistory, TwoWindowsKeepEveryRecordWhileAThirdTrims) {
         }
         std::sort(appended.begin(), appended.end());
         std::sort(calculated.begin(), calculated.end());
-        EXPECT_EQ(appended, calculated) << "round " << round;
+        EXPECT_EQ(appended, calculated)
+            << "round " << round << ": " << appended.size() << " kept of " << calculated.size();
         // The older records first, exactly the newest of those written, no more than 1,000.
         const std::size_t lastOlder = kept.rfind("\tlater=kept\t");
         ASSERT_NE(lastOlder, std::string::npos) << "round " << round;

@@ -197,7 +197,7 @@ TEST_F(LongExpression, KeysTypedAheadAcrossTheLimitAllArrive) {
                                       {0, '7'},
                                       {VK_CONTROL, 'V'}}));
     EXPECT_TRUE(WaitUntil(kStepTimeoutMs, [&] { return TextOf(input) == start + "+25+26+27+2"; }))
-        << TextOf(input).substr(start.size());
+        << TextOf(input).size() << " characters";
     EXPECT_NE(GetDlgItem(main, IDC_INPUT), input) << "the box is replaced";
     ASSERT_TRUE(SetTextOf(input, "1+2"));
     EXPECT_EQ(TextOf(GetDlgItem(main, IDC_INPUT)), "1+2");
