@@ -117,6 +117,7 @@ TEST_F(KeptHistory, TwoWindowsKeepEveryRecordWhileAThirdTrims) {
     ASSERT_TRUE(windows[0] != nullptr && windows[1] != nullptr);
     const std::string old = Records(2500, "7", "\r\n", "later=kept");
     for (int round = 1; round <= 3; ++round) {
+        SCOPED_TRACE("round " + std::to_string(round));
         ASSERT_TRUE(WriteFileBytes(HistoryFile(), old));
         RemoteProcess third;
         ASSERT_TRUE(third.Start(directory_ + "\\Abacon.exe", directory_));
@@ -145,15 +146,13 @@ TEST_F(KeptHistory, TwoWindowsKeepEveryRecordWhileAThirdTrims) {
         }
         std::sort(appended.begin(), appended.end());
         std::sort(calculated.begin(), calculated.end());
-        EXPECT_EQ(appended, calculated)
-            << "round " << round << ": " << appended.size() << " kept of " << calculated.size();
+        EXPECT_EQ(appended, calculated) << appended.size() << " kept of " << calculated.size();
         // The older records first, exactly the newest of those written, no more than 1,000.
         const std::size_t lastOlder = kept.rfind("\tlater=kept\t");
-        ASSERT_NE(lastOlder, std::string::npos) << "round " << round;
+        ASSERT_NE(lastOlder, std::string::npos);
         const std::size_t olderEnd = kept.find("\r\n", lastOlder) + 2;
-        EXPECT_EQ(old.substr(old.size() - olderEnd), kept.substr(0, olderEnd)) << "round " << round;
-        EXPECT_LE(std::count(kept.begin(), kept.begin() + olderEnd, '\n'), 1000)
-            << "round " << round;
+        EXPECT_EQ(old.substr(old.size() - olderEnd), kept.substr(0, olderEnd));
+        EXPECT_LE(std::count(kept.begin(), kept.begin() + olderEnd, '\n'), 1000);
     }
 }
 

@@ -161,47 +161,37 @@ TEST_F(LongExpression, JoiningTwoLinesByBackspaceStopsWrapping) {
     EXPECT_EQ(EndAndWait(main, IDC_QUIT), 0);
 }
 
-// Characters posted ahead to the box, as a typing tool sends them, all arrive, also those
-// queued behind the one that makes the line too long to wrap; the handle from before reads
-// them.
-TEST_F(LongExpression, CharactersPostedAheadAcrossTheLimitAllArrive) {
-    const std::string start = SumOfOnes(3990);
-    const std::string typed = "+2+3+4+5+6+7+8+9";
-    HWND main = StartWithClipboard("");
-    ASSERT_NE(main, nullptr);
-    HWND input = GetDlgItem(main, IDC_INPUT);
-    ASSERT_TRUE(SetTextOf(input, start));
-    SendTimed(input, EM_SETSEL, start.size(), static_cast<LPARAM>(start.size()));
-    for (char c : typed) {
-        PostChar(input, c);
+// Characters posted ahead to the box, as a typing tool sends them, and keys typed ahead, the
+// pastes Shift+Ins and Ctrl+V among them with their own modifiers, all arrive in order, also
+// those queued behind the one that makes the line too long to wrap. The box's handle from
+// before still reads and sets the text.
+TEST_F(LongExpression, TypedAheadAcrossTheLimitAllArrives) {
+    for (const bool keys : {false, true}) {
+        const std::string start = SumOfOnes(keys ? 3996 : 3990);
+        const std::string typed = keys ? "+2+2+25+2" : "+2+3+4+5+6+7+8+9";
+        HWND main = StartWithClipboard("+2");
+        ASSERT_NE(main, nullptr);
+        HWND input = GetDlgItem(main, IDC_INPUT);
+        ASSERT_TRUE(SetTextOf(input, start));
+        SendTimed(input, EM_SETSEL, start.size(), static_cast<LPARAM>(start.size()));
+        if (keys) {
+            ASSERT_TRUE(TypeOnKeyboard(main, {{VK_SHIFT, VK_INSERT},
+                                              {VK_CONTROL, 'V'},
+                                              {VK_SHIFT, VK_INSERT},
+                                              {0, '5'},
+                                              {VK_CONTROL, 'V'}}));
+        } else {
+            for (char c : typed) {
+                PostChar(input, c);
+            }
+        }
+        EXPECT_TRUE(WaitUntil(kStepTimeoutMs, [&] { return TextOf(input) == start + typed; }))
+            << TextOf(input).size() << " characters";
+        EXPECT_NE(GetDlgItem(main, IDC_INPUT), input) << "the box is replaced";
+        ASSERT_TRUE(SetTextOf(input, "1+2"));
+        EXPECT_EQ(TextOf(GetDlgItem(main, IDC_INPUT)), "1+2");
+        EXPECT_EQ(EndAndWait(main, IDC_QUIT), 0);
     }
-    EXPECT_TRUE(WaitUntil(kStepTimeoutMs, [&] { return TextOf(input) == start + typed; }))
-        << TextOf(input).size() << " characters";
-    EXPECT_EQ(EndAndWait(main, IDC_QUIT), 0);
-}
-
-// So with keys typed ahead, Shift+Ins and Ctrl+V among them, each with its own modifier; and
-// the handle from before sets the text too.
-TEST_F(LongExpression, KeysTypedAheadAcrossTheLimitAllArrive) {
-    const std::string start = SumOfOnes(3996);
-    HWND main = StartWithClipboard("+2");
-    ASSERT_NE(main, nullptr);
-    HWND input = GetDlgItem(main, IDC_INPUT);
-    ASSERT_TRUE(SetTextOf(input, start));
-    SendTimed(input, EM_SETSEL, start.size(), static_cast<LPARAM>(start.size()));
-    ASSERT_TRUE(TypeOnKeyboard(main, {{VK_SHIFT, VK_INSERT},
-                                      {0, '5'},
-                                      {VK_CONTROL, 'V'},
-                                      {0, '6'},
-                                      {VK_SHIFT, VK_INSERT},
-                                      {0, '7'},
-                                      {VK_CONTROL, 'V'}}));
-    EXPECT_TRUE(WaitUntil(kStepTimeoutMs, [&] { return TextOf(input) == start + "+25+26+27+2"; }))
-        << TextOf(input).size() << " characters";
-    EXPECT_NE(GetDlgItem(main, IDC_INPUT), input) << "the box is replaced";
-    ASSERT_TRUE(SetTextOf(input, "1+2"));
-    EXPECT_EQ(TextOf(GetDlgItem(main, IDC_INPUT)), "1+2");
-    EXPECT_EQ(EndAndWait(main, IDC_QUIT), 0);
 }
 
 } // namespace

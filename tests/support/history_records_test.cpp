@@ -35,17 +35,17 @@ TEST(HistoryRecords, OneLineThatReadsBackExactly) {
     EXPECT_EQ(read.value, tricky.value);
 }
 
-// A record of a later version, with fields this one does not know.
-std::string LaterRecord() {
+// Ignored, and kept by a trim, which copies the newest records as they are.
+TEST(HistoryRecords, UnknownFieldsAreIgnoredAndKept) {
     const std::string body = "ok=1\tin=2*3\tans=d:6\tout=6\tnext=";
     const uint32_t crc = Crc32(body.data(), body.size());
     char digits[9];
     std::snprintf(digits, sizeof digits, "%08X", static_cast<unsigned>(crc));
-    return body + "\tcrc=" + digits + "\r\n";
-}
-
-TEST(HistoryRecords, UnknownFieldsAreIgnored) {
-    EXPECT_EQ(Expressions(LaterRecord()), "2*3;");
+    const std::string later = body + "\tcrc=" + digits + "\r\n";
+    EXPECT_EQ(Expressions(later), "2*3;");
+    const std::string b = Record("b").substr(0, Record("b").size() - 2) + "\n";
+    EXPECT_EQ(ReadNewestCalculations(Record("a") + later + "junk\n" + b, true, 2, 3).records,
+              later + Record("b"));
 }
 
 TEST(HistoryRecords, BadFilesGiveWhatCanBeRead) {
@@ -90,27 +90,19 @@ TEST(HistoryRecords, NewestOfATail) {
     EXPECT_EQ(ReadNewestCalculations(file.substr(3), false, 10, 10).found, 5u);
 }
 
-// A trimmed file keeps the newest records as they are, damaged lines left out.
-TEST(HistoryRecords, TrimKeepsTheNewestRecordsAsTheyAre) {
-    const std::string later = LaterRecord();
-    const std::string lfOnly = Record("b").substr(0, Record("b").size() - 2) + "\n";
-    const NewestCalculations newest =
-        ReadNewestCalculations(Record("a") + later + "junk\r\n" + lfOnly, true, 2, 4);
-    EXPECT_EQ(newest.records, later + Record("b"));
-    const HistoryLimits limits{2, 3, 1000};
-    EXPECT_FALSE(TrimsHistory(newest, 1000, limits)) << "3 records, 1,000 bytes";
-    EXPECT_TRUE(TrimsHistory(newest, 1001, limits)) << "a file longer than is read";
-    const std::string four = Record("a") + Record("b") + Record("c") + Record("d");
-    EXPECT_TRUE(TrimsHistory(ReadNewestCalculations(four, true, 2, 4), four.size(), limits));
+// More records than allowed, or more bytes than are read, and the file is trimmed.
+TEST(HistoryRecords, TrimDecision) {
+    const HistoryLimits limits{1, 2, 1000};
+    const std::string two = Record("a") + Record("b");
+    EXPECT_FALSE(TrimsHistory(ReadNewestCalculations(two, true, 1, 3), 1000, limits));
+    EXPECT_TRUE(TrimsHistory(ReadNewestCalculations(two, true, 1, 3), 1001, limits));
+    EXPECT_TRUE(TrimsHistory(ReadNewestCalculations(two + two, true, 1, 3), 1000, limits));
 }
 
-// A record appended after a cut one starts a line of its own.
-TEST(HistoryRecords, AppendedAfterACutRecord) {
-    const KeptCalculation c{"1", "1", true, ""};
-    EXPECT_EQ(AppendedRecord("", c), Record("1"));
-    EXPECT_EQ(AppendedRecord(Record("a"), c), Record("1"));
-    EXPECT_EQ(AppendedRecord(std::string("a\0", 2), c), Record("1"));
-    EXPECT_EQ(AppendedRecord("ok=1\tin=", c), "\r\n" + Record("1"));
+// After a record cut by a crash, the next one starts a line of its own.
+TEST(HistoryRecords, AppendedRecords) {
+    EXPECT_EQ(AppendedRecord(Record("a"), {"1", "1", true, ""}), Record("1"));
+    EXPECT_EQ(AppendedRecord("ok=1\tin=", {"1", "1", true, ""}), "\r\n" + Record("1"));
 }
 
 TEST(HistoryRecords, ShownTextHasNoStrayControlCharacters) {
