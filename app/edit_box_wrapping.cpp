@@ -7,12 +7,12 @@
 
 namespace {
 
-// What a watched box keeps, under a window property: the edit control's own procedure and
-// the style its replacement adds.
+// What a watched box keeps, under a window property: the edit control's own procedure, the
+// style its replacement adds, and once replaced, the box that took its place.
 struct Watch {
     WNDPROC editProcedure;
     DWORD extraStyle;
-    HWND replacement; // while the box is being replaced
+    HWND successor;
 };
 
 constexpr char kWatchProperty[] = "Abacon.LineWatch";
@@ -101,21 +101,23 @@ bool BringsTooLongALine(HWND box, WNDPROC editProcedure, UINT message, WPARAM wP
     }
 }
 
-// The replacement of box, the same box but for ES_AUTOHSCROLL and extraStyle; box itself
-// when it cannot be made.
+// The replacement of box, the same box but for ES_AUTOHSCROLL and extraStyle, which takes
+// its id; null when it cannot be made.
 HWND UnwrappedCopyOf(HWND box, WNDPROC editProcedure, DWORD extraStyle) {
     HWND dialog = GetParent(box);
     RECT place;
     GetWindowRect(box, &place);
     MapWindowPoints(nullptr, dialog, reinterpret_cast<POINT*>(&place), 2);
     const DWORD style = static_cast<DWORD>(GetWindowLongA(box, GWL_STYLE));
+    const LONG_PTR id = SetWindowLongPtrA(box, GWLP_ID, 0);
     HWND unwrapped = CreateWindowExA(
         static_cast<DWORD>(GetWindowLongA(box, GWL_EXSTYLE)), "EDIT", "",
         style | ES_AUTOHSCROLL | extraStyle, place.left, place.top, place.right - place.left,
-        place.bottom - place.top, dialog, reinterpret_cast<HMENU>(GetWindowLongPtrA(box, GWLP_ID)),
+        place.bottom - place.top, dialog, reinterpret_cast<HMENU>(id),
         reinterpret_cast<HINSTANCE>(GetWindowLongPtrA(box, GWLP_HINSTANCE)), nullptr);
     if (unwrapped == nullptr) {
-        return box;
+        SetWindowLongPtrA(box, GWLP_ID, id);
+        return nullptr;
     }
     const auto call = [&](UINT message, WPARAM wParam, LPARAM lParam) {
         return CallWindowProcA(editProcedure, box, message, wParam, lParam);
@@ -127,27 +129,20 @@ HWND UnwrappedCopyOf(HWND box, WNDPROC editProcedure, DWORD extraStyle) {
     DWORD last = 0;
     call(EM_GETSEL, reinterpret_cast<WPARAM>(&first), reinterpret_cast<LPARAM>(&last));
     SendMessageA(unwrapped, EM_SETSEL, first, static_cast<LPARAM>(last));
-    // Right after the old box in the tab order, which then leaves it.
+    // Right after the old box in the tab order, which leaves it once hidden.
     SetWindowPos(unwrapped, box, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
     return unwrapped;
 }
 
-// Moves what is still queued for box to its replacement, in order: characters another
-// program posted ahead, or keys typed ahead, would otherwise go with the box. Posted and
-// typed messages come out of the queue before paint and timers, which are the box's own:
-// the first of those ends it.
-void MoveQueuedMessages(HWND box, HWND replacement) {
-    MSG queued;
-    while (PeekMessageA(&queued, box, 0, 0, PM_REMOVE)) {
-        if (queued.message == WM_PAINT || queued.message == WM_TIMER) {
-            return;
-        }
-        if (queued.message == WM_QUIT) {
-            PostQuitMessage(static_cast<int>(queued.wParam));
-            return;
-        }
-        PostMessageA(replacement, queued.message, queued.wParam, queued.lParam);
-    }
+// What a replaced box still gets is meant for its text: keys and clicks queued for it, and
+// the messages of whoever kept its handle. The rest is about the hidden window itself.
+bool GoesToSuccessor(UINT message) {
+    return (message >= WM_KEYFIRST && message <= WM_KEYLAST) ||
+           (message >= WM_MOUSEFIRST && message <= WM_MOUSELAST) ||
+           (message >= EM_GETSEL && message <= EM_GETIMESTATUS) || message == WM_SETTEXT ||
+           message == WM_GETTEXT || message == WM_GETTEXTLENGTH || message == WM_CUT ||
+           message == WM_COPY || message == WM_PASTE || message == WM_CLEAR || message == WM_UNDO ||
+           message == WM_CONTEXTMENU || message == WM_GETDLGCODE;
 }
 
 LRESULT CALLBACK WatchedEditProcedure(HWND box, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -157,21 +152,21 @@ LRESULT CALLBACK WatchedEditProcedure(HWND box, UINT message, WPARAM wParam, LPA
         SetWindowLongPtrA(box, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(editProcedure));
         RemovePropA(box, kWatchProperty);
         delete watch;
-    } else if (watch->replacement != nullptr) {
-        // Sent by another program while the queue is moved.
-        return SendMessageA(watch->replacement, message, wParam, lParam);
+    } else if (watch->successor != nullptr) {
+        if (GoesToSuccessor(message)) {
+            return SendMessageA(watch->successor, message, wParam, lParam);
+        }
     } else if (WrapsLines(box) && BringsTooLongALine(box, editProcedure, message, wParam, lParam)) {
-        HWND unwrapped = UnwrappedCopyOf(box, editProcedure, watch->extraStyle);
-        if (unwrapped != box) {
+        if (HWND unwrapped = UnwrappedCopyOf(box, editProcedure, watch->extraStyle)) {
             // The focus moves first: were it lost with the box, the dialog would give it to
             // the new box with all of its text selected, for the key to replace.
             if (GetFocus() == box) {
                 SetFocus(unwrapped);
             }
-            watch->replacement = unwrapped;
-            MoveQueuedMessages(box, unwrapped);
-            watch->replacement = nullptr;
-            DestroyWindow(box); // in its own procedure, which touches it no more
+            // Not destroyed: keys and posts may still be queued for it, and another program
+            // may keep its handle. It goes with the dialog.
+            ShowWindow(box, SW_HIDE);
+            watch->successor = unwrapped;
             return SendMessageA(unwrapped, message, wParam, lParam);
         }
     }
@@ -179,6 +174,17 @@ LRESULT CALLBACK WatchedEditProcedure(HWND box, UINT message, WPARAM wParam, LPA
 }
 
 } // namespace
+
+HWND CurrentEditBox(HWND window) {
+    // Most messages are for windows that are not watched: a look at the procedure, which
+    // is the window's own, costs nothing.
+    if (window == nullptr || GetWindowLongPtrA(window, GWLP_WNDPROC) !=
+                                 reinterpret_cast<LONG_PTR>(&WatchedEditProcedure)) {
+        return window;
+    }
+    const auto* watch = static_cast<const Watch*>(GetPropA(window, kWatchProperty));
+    return watch != nullptr && watch->successor != nullptr ? watch->successor : window;
+}
 
 void StopWrappingWhenLong(HWND box, DWORD extraStyle) {
     if (box == nullptr || !WrapsLines(box) || GetPropA(box, kWatchProperty) != nullptr) {

@@ -14,9 +14,13 @@ constexpr std::size_t kLongestWrappedLine = 4000;
 // From now on box itself looks at every text that reaches it, whoever sends it: a paste
 // (WM_PASTE, Ctrl+V, Shift+Ins), WM_SETTEXT, EM_REPLACESEL and typed characters, and the
 // deletions that join lines (Backspace, Del, cut). Before one would make a line longer than
-// kLongestWrappedLine, the box is replaced by one that does not wrap (ES_AUTOHSCROLL, plus
-// extraStyle such as a horizontal scroll bar), with the same id, place, styles, font, text,
-// selection, tab order and focus, and the new box takes the text and what was still queued for
-// the old one. So a control's handle can change with any text it is given: find it again by
-// its id.
+// kLongestWrappedLine, a box that does not wrap (ES_AUTOHSCROLL, plus extraStyle such as a
+// horizontal scroll bar) takes its place, with its id, place, styles, font, text, selection,
+// tab order and focus. The old box stays, hidden and without id, until the dialog goes, and
+// hands the new one what it still gets, so a handle kept from before goes on working.
 void StopWrappingWhenLong(HWND box, DWORD extraStyle);
+
+// The box that stands for window now: the one that took its place when window is a box that
+// stopped wrapping, else window itself. A message loop gives it the messages queued for a
+// replaced box, so that the dialog's own keys see them as the new box's.
+HWND CurrentEditBox(HWND window);

@@ -1,15 +1,17 @@
 #include "app/kept_history.h"
 
-#include <windows.h>
-
-#include "base/translation_keys.h"
 #include "support/shared_file.h"
 
 namespace {
 
-// The newest records of the history lie in the file's last part; anything older than this
+// The newest records of the history lie in the file's last part; anything older than that
 // is not read (a file of one long line of junk costs no more to start with).
-constexpr std::size_t kTailRead = 16u << 20;
+constexpr HistoryLimits kLimits{KeptHistory::kShown, KeptHistory::kTrimAbove, 16u << 20};
+
+// Every write of every Abacon of the user waits for this lock. Another holds it for one
+// flushed append or one trim; far longer, it hangs, and the write is given up.
+constexpr char kLockName[] = "Local\\Merrow.Abacon.History";
+constexpr DWORD kLockWaitMs = 5000;
 
 std::string AppDataFolder() {
     char folder[MAX_PATH] = "";
@@ -48,71 +50,62 @@ KeptHistory::KeptHistory() {
     }
 }
 
-std::vector<KeptCalculation> KeptHistory::Load(std::string* problem) {
+std::vector<KeptCalculation> KeptHistory::Load(DWORD* error) {
     if (!enabled_) {
         return {};
     }
     if (path_.empty()) {
-        Unsaved(problem);
+        Unsaved(error);
         return {};
     }
-    if (!CreateFolders(folder_) || !AppendToFile(path_, "")) {
-        Unsaved(problem);
+    // Read under the lock too, so that a trim keeps every record another window appends.
+    SharedLock lock(kLockName);
+    const bool writable =
+        lock.Take(kLockWaitMs) && CreateFolders(folder_) && AppendToFile(path_, "");
+    if (!writable) {
+        Unsaved(error);
     }
     std::string tail;
     unsigned long long size = 0;
-    if (!ReadFileTail(path_, kTailRead, &tail, &size)) {
+    if (!ReadFileTail(path_, kLimits.readBytes, &tail, &size)) {
         return {};
     }
-    const bool whole = tail.size() == size;
-    NewestCalculations newest = ReadNewestCalculations(tail, whole, kShown, kTrimAbove + 1);
-    cutLast_ = !tail.empty() && tail.back() != '\n';
-    if (!reported_ && (newest.found > kTrimAbove || !whole)) {
-        std::string kept;
-        for (const KeptCalculation& calculation : newest.calculations) {
-            kept += HistoryRecord(calculation);
-        }
-        // Another window may have appended meanwhile: then the trimming waits for a start
-        // that sees the file alone, rather than lose that record.
-        std::string now;
-        unsigned long long sizeNow = 0;
-        if (ReadFileTail(path_, 0, &now, &sizeNow) && sizeNow == size &&
-            ReplaceFileContent(path_, kept)) {
-            cutLast_ = false;
-        }
+    NewestCalculations newest =
+        ReadNewestCalculations(tail, tail.size() == size, kLimits.shown, kLimits.trimAbove + 1);
+    if (writable && TrimsHistory(newest, size, kLimits)) {
+        ReplaceFileContent(path_, newest.records); // else a later start trims it
     }
     return std::move(newest.calculations);
 }
 
-void KeptHistory::Append(const KeptCalculation& calculation, std::string* problem) {
+void KeptHistory::Append(const KeptCalculation& calculation, DWORD* error) {
     if (!enabled_) {
         return;
     }
-    // A record cut by a crash gets a line break of its own, so that only it is lost.
-    const std::string record = (cutLast_ ? "\r\n" : "") + HistoryRecord(calculation);
-    if (path_.empty() || !CreateFolders(folder_) || !AppendToFile(path_, record)) {
-        Unsaved(problem);
-        return;
+    SharedLock lock(kLockName);
+    std::string last;
+    unsigned long long size = 0;
+    if (path_.empty() || !lock.Take(kLockWaitMs) || !CreateFolders(folder_) ||
+        !ReadFileTail(path_, 1, &last, &size) ||
+        !AppendToFile(path_, AppendedRecord(last, calculation))) {
+        Unsaved(error);
     }
-    cutLast_ = false;
 }
 
-void KeptHistory::Clear(std::string* problem) {
+void KeptHistory::Clear(DWORD* error) {
     if (!enabled_) {
         return;
     }
-    if (path_.empty() || !EmptyFile(path_)) {
-        Unsaved(problem);
-        return;
+    SharedLock lock(kLockName);
+    if (path_.empty() || !lock.Take(kLockWaitMs) || !EmptyFile(path_)) {
+        Unsaved(error);
     }
-    cutLast_ = false;
 }
 
-void KeptHistory::Unsaved(std::string* problem) {
-    const DWORD error = path_.empty() ? ERROR_ENVVAR_NOT_FOUND : GetLastError();
-    if (reported_) {
-        return;
+void KeptHistory::Unsaved(DWORD* error) {
+    const DWORD code = path_.empty() ? ERROR_ENVVAR_NOT_FOUND : GetLastError();
+    if (!reported_) {
+        reported_ = true;
+        *error = code;
     }
-    reported_ = true;
-    *problem = std::string(TranslationText(TextId::HistoryUnsaved)) + " " + SystemErrorText(error);
 }

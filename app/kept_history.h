@@ -1,8 +1,11 @@
 // The calculations kept between starts, in History.txt of %APPDATA%\Merrow\Abacon: read at
 // start, one record appended and flushed per calculation, trimmed when it grows long. Any
-// number of Abacon windows may use the file at once. What cannot be read is left out; what
-// cannot be written is said once, in one line for the history box, never in a message box.
+// number of Abacon windows may use the file at once: each write waits for the others'. What
+// cannot be read is left out; why it cannot be written is told once, as the system's error
+// code, for the window to say.
 #pragma once
+
+#include <windows.h>
 
 #include <cstddef>
 #include <string>
@@ -36,20 +39,19 @@ class KeptHistory {
     bool Enabled() const { return enabled_; }
 
     // The newest calculations, oldest first; the file is trimmed when it holds too many.
-    // problem is set to the line that says why the history cannot be saved, if it cannot.
-    std::vector<KeptCalculation> Load(std::string* problem);
-    // Writes the calculation's record to the disk. problem is set when it cannot be written,
-    // the first time only, so that the history box says it once.
-    void Append(const KeptCalculation& calculation, std::string* problem);
-    // Empties the file. problem as for Append.
-    void Clear(std::string* problem);
+    // error is set to the system's error code when the history cannot be saved.
+    std::vector<KeptCalculation> Load(DWORD* error);
+    // Writes the calculation's record to the disk. error is set when it cannot be written,
+    // the first time only, so that the window says it once.
+    void Append(const KeptCalculation& calculation, DWORD* error);
+    // Empties the file. error as for Append.
+    void Clear(DWORD* error);
 
   private:
-    void Unsaved(std::string* problem);
+    void Unsaved(DWORD* error);
 
     std::string folder_; // empty when there is no APPDATA folder
     std::string path_;
     bool enabled_ = true;
     bool reported_ = false;
-    bool cutLast_ = false; // the file ends in a cut record, which the next one must not extend
 };

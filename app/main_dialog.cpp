@@ -14,6 +14,7 @@
 #include "support/center_window.h"
 #include "support/clipboard_text.h"
 #include "support/history_records.h"
+#include "support/shared_file.h"
 #include "support/window_text.h"
 
 namespace {
@@ -43,6 +44,11 @@ bool CheckState(HWND dialog, int control) {
 
 bool ModifierDown() {
     return GetKeyState(VK_SHIFT) < 0 || GetKeyState(VK_CONTROL) < 0 || GetKeyState(VK_MENU) < 0;
+}
+
+// The history's line that says why the calculations cannot be kept.
+std::string UnsavedLine(DWORD error) {
+    return std::string(TranslationText(TextId::HistoryUnsaved)) + " " + SystemErrorText(error);
 }
 
 // The characters that Ctrl+A and Ctrl+C type.
@@ -79,6 +85,8 @@ HWND MainDialog::Create(HINSTANCE instance) {
 }
 
 bool MainDialog::PreDispatch(MSG* msg) {
+    // What was queued for an edit box before another took its place is the new box's.
+    msg->hwnd = CurrentEditBox(msg->hwnd);
     return window_ != nullptr && (InterceptInput(msg) || IsDialogMessageA(window_, msg) != FALSE);
 }
 
@@ -243,10 +251,10 @@ void MainDialog::OnClearHistory() {
     SetDlgItemTextA(window_, IDC_HISTORY, "");
     results_.Clear();
     recall_.Clear();
-    std::string problem;
-    kept_.Clear(&problem);
-    if (!problem.empty()) {
-        AppendHistoryLine(problem);
+    DWORD unsaved = 0;
+    kept_.Clear(&unsaved);
+    if (unsaved != 0) {
+        AppendHistoryLine(UnsavedLine(unsaved));
     }
 }
 
@@ -338,11 +346,11 @@ bool MainDialog::OnCalculate(const WindowMessage&, LRESULT*) {
             AppendHistoryLine(expression);
             AppendHistoryLine(output);
         }
-        std::string problem;
+        DWORD unsaved = 0;
         kept_.Append({calculated, output, succeeded, succeeded ? ExactValueText(answer_) : ""},
-                     &problem);
-        if (!problem.empty()) {
-            AppendHistoryLine(problem);
+                     &unsaved);
+        if (unsaved != 0) {
+            AppendHistoryLine(UnsavedLine(unsaved));
         }
         SetWindowTextA(input, "");
     }
@@ -372,8 +380,8 @@ size_t MainDialog::AppendHistoryText(const std::string& text) {
 // The kept calculations, before the first one of this start, in one replacement; the newest
 // result among them is ans.
 bool MainDialog::OnRestoreHistory(const WindowMessage&, LRESULT*) {
-    std::string problem;
-    const std::vector<KeptCalculation> kept = kept_.Load(&problem);
+    DWORD unsaved = 0;
+    const std::vector<KeptCalculation> kept = kept_.Load(&unsaved);
     for (const KeptCalculation& calculation : kept) {
         recall_.Add(calculation.expression);
     }
@@ -389,8 +397,8 @@ bool MainDialog::OnRestoreHistory(const WindowMessage&, LRESULT*) {
             results_.Add(start + line.first, start + line.end, line.output);
         }
     }
-    if (!problem.empty()) {
-        AppendHistoryLine(problem);
+    if (unsaved != 0) {
+        AppendHistoryLine(UnsavedLine(unsaved));
     }
     return true;
 }

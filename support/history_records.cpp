@@ -182,6 +182,7 @@ NewestCalculations ReadNewestCalculations(std::string_view bytes, bool fromStart
                                           std::size_t countTo) {
     NewestCalculations newest;
     KeptCalculation calculation;
+    std::vector<std::string_view> lines; // of the kept records, newest first
     std::size_t end = bytes.size();
     while (end > 0 && newest.found < countTo) {
         std::size_t start = end;
@@ -191,17 +192,32 @@ NewestCalculations ReadNewestCalculations(std::string_view bytes, bool fromStart
         if (start == 0 && !fromStart) {
             break;
         }
-        if (start < end && ReadHistoryRecord(bytes.substr(start, end - start), &calculation)) {
+        const std::string_view line = bytes.substr(start, end - start);
+        if (start < end && ReadHistoryRecord(line, &calculation)) {
             ++newest.found;
             if (newest.calculations.size() < keep) {
                 newest.calculations.push_back(std::move(calculation));
                 calculation = KeptCalculation();
+                lines.push_back(line);
             }
         }
         end = start > 0 ? start - 1 : 0;
     }
     std::reverse(newest.calculations.begin(), newest.calculations.end());
+    for (auto line = lines.rbegin(); line != lines.rend(); ++line) {
+        newest.records.append(*line).append("\r\n");
+    }
     return newest;
+}
+
+bool TrimsHistory(const NewestCalculations& newest, unsigned long long fileSize,
+                  const HistoryLimits& limits) {
+    return newest.found > limits.trimAbove || fileSize > limits.readBytes;
+}
+
+std::string AppendedRecord(std::string_view fileEnd, const KeptCalculation& calculation) {
+    const bool insideLine = !fileEnd.empty() && !IsLineBreak(fileEnd.back());
+    return (insideLine ? "\r\n" : "") + HistoryRecord(calculation);
 }
 
 std::string ShownText(std::string_view text) {

@@ -31,7 +31,9 @@ bool ReadHistoryRecord(std::string_view line, KeptCalculation* calculation);
 
 struct NewestCalculations {
     std::vector<KeptCalculation> calculations; // the newest, oldest first
-    std::size_t found = 0;                     // records seen, counting stops at the limit
+    std::string records;   // their lines as they are, fields this version does not know too,
+                           // each with CR LF: all that a trimmed file keeps
+    std::size_t found = 0; // records seen, counting stops at the limit
 };
 
 // The newest keep records of bytes, the end of a history file; counts records up to
@@ -39,6 +41,23 @@ struct NewestCalculations {
 // line, which may be the end of a longer one, is not read.
 NewestCalculations ReadNewestCalculations(std::string_view bytes, bool fromStart, std::size_t keep,
                                           std::size_t countTo);
+
+// How much of a history file a start reads, and when it trims the file to its newest records.
+struct HistoryLimits {
+    std::size_t shown;     // the newest records read, and all that a trimmed file keeps
+    std::size_t trimAbove; // a file with more records than this is trimmed
+    std::size_t readBytes; // only the file's last so many bytes are read; a longer one is trimmed
+};
+
+// Whether a file of fileSize bytes, whose end newest was read from with limits.shown and
+// a count to limits.trimAbove + 1, is to be cut to newest.records.
+bool TrimsHistory(const NewestCalculations& newest, unsigned long long fileSize,
+                  const HistoryLimits& limits);
+
+// What appends calculation to a file that ends in fileEnd: its record, after a line break
+// of its own when the file ends inside a line, so that a record cut by a crash is all that
+// is lost.
+std::string AppendedRecord(std::string_view fileEnd, const KeptCalculation& calculation);
 
 // text as the history box shows it: tabs and CR LF line breaks stay, any other control
 // character becomes a blank, so that a record never shows one. The length is kept.

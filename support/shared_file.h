@@ -1,6 +1,7 @@
 // Files that several processes read and append to at the same time: every opening lets the
-// others read, write and delete, so that no program is locked out by another. Each function
-// answers false on failure with the system's error code as the thread's last error.
+// others read, write and delete, so that no program is locked out by another, and a lock
+// that they take around their writes. Each function answers false on failure with the
+// system's error code as the thread's last error.
 #pragma once
 
 #include <windows.h>
@@ -27,6 +28,25 @@ bool ReplaceFileContent(const std::string& path, const std::string& bytes);
 
 // Cuts the file to no bytes, creating it when missing.
 bool EmptyFile(const std::string& path);
+
+// A lock that every process of the user that names it shares, for one scope: a named mutex.
+// The system hands on the lock of a holder that ends without giving it up.
+class SharedLock {
+  public:
+    explicit SharedLock(const char* name) : name_(name) {}
+    ~SharedLock();
+    SharedLock(const SharedLock&) = delete;
+    SharedLock& operator=(const SharedLock&) = delete;
+
+    // Waits for the lock, once, for at most timeoutMs; false when it is not had (WAIT_TIMEOUT
+    // when another holds it that long).
+    bool Take(DWORD timeoutMs);
+
+  private:
+    const char* name_;
+    HANDLE mutex_ = nullptr;
+    bool held_ = false;
+};
 
 // The system's description of code, on one line, without its final line break.
 std::string SystemErrorText(DWORD code);

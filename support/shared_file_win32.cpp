@@ -120,6 +120,30 @@ bool EmptyFile(const std::string& path) {
     return file.Valid() && SetEndOfFile(file) != FALSE;
 }
 
+SharedLock::~SharedLock() {
+    if (held_) {
+        ReleaseMutex(mutex_);
+    }
+    if (mutex_ != nullptr) {
+        CloseHandle(mutex_);
+    }
+}
+
+bool SharedLock::Take(DWORD timeoutMs) {
+    mutex_ = CreateMutexA(nullptr, FALSE, name_);
+    if (mutex_ == nullptr) {
+        return false;
+    }
+    // Abandoned, the lock's last holder ended in the middle of a write: the files are as it
+    // left them, which every reader and writer copes with.
+    const DWORD waited = WaitForSingleObject(mutex_, timeoutMs);
+    held_ = waited == WAIT_OBJECT_0 || waited == WAIT_ABANDONED;
+    if (waited == WAIT_TIMEOUT) {
+        SetLastError(WAIT_TIMEOUT);
+    }
+    return held_;
+}
+
 std::string SystemErrorText(DWORD code) {
     char* buffer = nullptr;
     const DWORD length = FormatMessageA(

@@ -1,5 +1,6 @@
 // The calculations kept between starts: back after a Quit or a kill, from two windows at
 // once, and from files that are damaged or cannot be used. Prints the times it takes.
+#include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <filesystem>
@@ -7,6 +8,7 @@
 #include <functional>
 
 #include "app/resource.h"
+#include "support/crc32.h"
 #include "support/history_records.h"
 #include "tests/e2e/abacon_test.h"
 #include "tools/drive/remote_window.h"
@@ -19,13 +21,23 @@ double MsSince(Clock::time_point start) {
     return std::chrono::duration<double, std::milli>(Clock::now() - start).count();
 }
 
-// The records of the calculations prefix1+1=2 to prefixcount+1, their lines ending in end.
-std::string Records(int count, const std::string& prefix = "", const std::string& end = "\r\n") {
+// The records of the calculations prefix1+1=2 to prefixcount+1, their lines ending in end,
+// with the field field before the checksum when it is given, as a later version might write.
+std::string Records(int count, const std::string& prefix = "", const std::string& end = "\r\n",
+                    const std::string& field = "") {
     std::string records;
     for (int n = 1; n <= count; ++n) {
-        const std::string line =
+        std::string line =
             HistoryRecord({prefix + std::to_string(n) + "+1", std::to_string(n + 1), true, ""});
-        records += line.substr(0, line.size() - 2) + end;
+        line.resize(line.size() - 2);
+        if (!field.empty()) {
+            line = line.substr(0, line.rfind("\tcrc=")) + "\t" + field;
+            char crc[16];
+            std::snprintf(crc, sizeof crc, "\tcrc=%08X",
+                          static_cast<unsigned>(Crc32(line.data(), line.size())));
+            line += crc;
+        }
+        records += line + end;
     }
     return records;
 }
@@ -94,19 +106,53 @@ TEST_F(KeptHistory, LinesComeBackWithRecallAndResults) {
     EXPECT_EQ(EndAndWait(main, IDC_QUIT), 0);
 }
 
-TEST_F(KeptHistory, TwoWindowsKeepEveryRecord) {
-    HWND first = Start();
+// Two windows calculate in a loop while a third starts over a file of 2,500 records and
+// trims it: every calculation is kept once, and the older records that stay are as they were,
+// with the field this version does not know.
+TEST_F(KeptHistory, TwoWindowsKeepEveryRecordWhileAThirdTrims) {
+    HWND windows[2] = {Start(), nullptr};
     RemoteProcess other;
     ASSERT_TRUE(other.Start(directory_ + "\\Abacon.exe", directory_));
-    HWND second = WaitForWindow(other.Id(), kStartTimeoutMs, IsMainDialog);
-    ASSERT_TRUE(first != nullptr && second != nullptr);
-    for (int n = 1; n <= 10; ++n) {
-        Calculate(n % 2 != 0 ? first : second, std::to_string(n) + "+1");
-    }
-    const NewestCalculations kept = ReadNewestCalculations(Kept(), true, 100, 100);
-    ASSERT_EQ(kept.calculations.size(), 10u) << Kept();
-    for (int n = 1; n <= 10; ++n) {
-        EXPECT_EQ(kept.calculations[n - 1].expression, std::to_string(n) + "+1");
+    windows[1] = WaitForWindow(other.Id(), kStartTimeoutMs, IsMainDialog);
+    ASSERT_TRUE(windows[0] != nullptr && windows[1] != nullptr);
+    const std::string old = Records(2500, "7", "\r\n", "later=kept");
+    for (int round = 1; round <= 3; ++round) {
+        SCOPED_TRACE("round " + std::to_string(round));
+        ASSERT_TRUE(WriteFileBytes(HistoryFile(), old));
+        RemoteProcess third;
+        ASSERT_TRUE(third.Start(directory_ + "\\Abacon.exe", directory_));
+        // Until the third has restored its history, so trimmed the file, and 20 more.
+        std::vector<std::string> calculated;
+        for (int more = 20; more > 0;) {
+            HWND main = windows[calculated.size() % 2];
+            calculated.push_back(std::to_string(round * 100000 + calculated.size()) + "*1");
+            for (const char c : calculated.back()) {
+                PostChar(GetDlgItem(main, IDC_INPUT), c);
+            }
+            Click(GetDlgItem(main, IDOK));
+            Sleep(10);
+            HWND restored = WaitForWindow(third.Id(), 0, IsMainDialog);
+            more -= restored != nullptr && !TextOf(GetDlgItem(restored, IDC_HISTORY)).empty();
+        }
+        Sync(windows[0]);
+        Sync(windows[1]);
+        const std::string kept = Kept();
+        std::vector<std::string> appended;
+        for (const KeptCalculation& c :
+             ReadNewestCalculations(kept, true, 5000, 5000).calculations) {
+            if (c.expression[0] != '7') {
+                appended.push_back(c.expression);
+            }
+        }
+        std::sort(appended.begin(), appended.end());
+        std::sort(calculated.begin(), calculated.end());
+        EXPECT_EQ(appended, calculated) << appended.size() << " kept of " << calculated.size();
+        // The older records first, exactly the newest of those written, no more than 1,000.
+        const std::size_t lastOlder = kept.rfind("\tlater=kept\t");
+        ASSERT_NE(lastOlder, std::string::npos);
+        const std::size_t olderEnd = kept.find("\r\n", lastOlder) + 2;
+        EXPECT_EQ(old.substr(old.size() - olderEnd), kept.substr(0, olderEnd));
+        EXPECT_LE(std::count(kept.begin(), kept.begin() + olderEnd, '\n'), 1000);
     }
 }
 

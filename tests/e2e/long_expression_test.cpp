@@ -103,14 +103,14 @@ TEST_P(LongExpressionByRoute, IsTakenAndCalculatedWhole) {
 
     const DWORD start = GetTickCount();
     ASSERT_TRUE(SendByRoute(program_.Id(), main, c.route, expression));
-    HWND input = nullptr;
+    HWND input = GetDlgItem(main, IDC_INPUT);
     EXPECT_TRUE(WaitUntil(kLongStepMs, [&] {
-        input = GetDlgItem(main, IDC_INPUT); // a box that no longer wraps, for so long a line
         return SendTimed(input, WM_GETTEXTLENGTH, 0, 0) == static_cast<LRESULT>(whole.size()) &&
                Drawn(main);
     }));
     const DWORD pasted = GetTickCount();
-    EXPECT_NE(GetWindowLongA(input, GWL_STYLE) & ES_AUTOHSCROLL, 0);
+    // A box that no longer wraps, for so long a line, has taken the input's place.
+    EXPECT_NE(GetWindowLongA(GetDlgItem(main, IDC_INPUT), GWL_STYLE) & ES_AUTOHSCROLL, 0);
 
     Click(GetDlgItem(main, IDOK));
     const std::string line = whole + "=" + sum + "\r\n";
@@ -155,36 +155,43 @@ TEST_F(LongExpression, JoiningTwoLinesByBackspaceStopsWrapping) {
     const auto lineStart = static_cast<WPARAM>(half.size() + 2);
     SendTimed(input, EM_SETSEL, lineStart, static_cast<LPARAM>(lineStart));
     PostChar(input, '\b');
-    EXPECT_TRUE(WaitUntil(kStepTimeoutMs,
-                          [&] {
-                              input = GetDlgItem(main, IDC_INPUT);
-                              return TextOf(input) == half + half;
-                          }))
+    EXPECT_TRUE(WaitUntil(kStepTimeoutMs, [&] { return TextOf(input) == half + half; }))
         << TextOf(input).size() << " characters";
-    EXPECT_NE(GetWindowLongA(input, GWL_STYLE) & ES_AUTOHSCROLL, 0);
+    EXPECT_NE(GetWindowLongA(GetDlgItem(main, IDC_INPUT), GWL_STYLE) & ES_AUTOHSCROLL, 0);
     EXPECT_EQ(EndAndWait(main, IDC_QUIT), 0);
 }
 
-// Characters posted ahead to the box, as a typing tool sends them, all arrive, also those
-// queued behind the one that makes the line too long to wrap.
-TEST_F(LongExpression, CharactersPostedAheadAcrossTheLimitAllArrive) {
-    const std::string start = SumOfOnes(3990);
-    const std::string typed = "+2+3+4+5+6+7+8+9";
-    HWND main = StartWithClipboard("");
-    ASSERT_NE(main, nullptr);
-    HWND input = GetDlgItem(main, IDC_INPUT);
-    ASSERT_TRUE(SetTextOf(input, start));
-    SendTimed(input, EM_SETSEL, start.size(), static_cast<LPARAM>(start.size()));
-    for (char c : typed) {
-        PostChar(input, c);
+// Characters posted ahead to the box, as a typing tool sends them, and keys typed ahead, the
+// pastes Shift+Ins and Ctrl+V among them with their own modifiers, all arrive in order, also
+// those queued behind the one that makes the line too long to wrap. The box's handle from
+// before still reads and sets the text.
+TEST_F(LongExpression, TypedAheadAcrossTheLimitAllArrives) {
+    for (const bool keys : {false, true}) {
+        const std::string start = SumOfOnes(keys ? 3996 : 3990);
+        const std::string typed = keys ? "+2+2+25+2" : "+2+3+4+5+6+7+8+9";
+        HWND main = StartWithClipboard("+2");
+        ASSERT_NE(main, nullptr);
+        HWND input = GetDlgItem(main, IDC_INPUT);
+        ASSERT_TRUE(SetTextOf(input, start));
+        SendTimed(input, EM_SETSEL, start.size(), static_cast<LPARAM>(start.size()));
+        if (keys) {
+            ASSERT_TRUE(TypeOnKeyboard(main, {{VK_SHIFT, VK_INSERT},
+                                              {VK_CONTROL, 'V'},
+                                              {VK_SHIFT, VK_INSERT},
+                                              {0, '5'},
+                                              {VK_CONTROL, 'V'}}));
+        } else {
+            for (char c : typed) {
+                PostChar(input, c);
+            }
+        }
+        EXPECT_TRUE(WaitUntil(kStepTimeoutMs, [&] { return TextOf(input) == start + typed; }))
+            << TextOf(input).size() << " characters";
+        EXPECT_NE(GetDlgItem(main, IDC_INPUT), input) << "the box is replaced";
+        ASSERT_TRUE(SetTextOf(input, "1+2"));
+        EXPECT_EQ(TextOf(GetDlgItem(main, IDC_INPUT)), "1+2");
+        EXPECT_EQ(EndAndWait(main, IDC_QUIT), 0);
     }
-    EXPECT_TRUE(WaitUntil(kStepTimeoutMs,
-                          [&] {
-                              input = GetDlgItem(main, IDC_INPUT);
-                              return TextOf(input) == start + typed;
-                          }))
-        << TextOf(input).size() << " characters";
-    EXPECT_EQ(EndAndWait(main, IDC_QUIT), 0);
 }
 
 } // namespace

@@ -35,12 +35,17 @@ TEST(HistoryRecords, OneLineThatReadsBackExactly) {
     EXPECT_EQ(read.value, tricky.value);
 }
 
-TEST(HistoryRecords, UnknownFieldsAreIgnored) {
+// Ignored, and kept by a trim, which copies the newest records as they are.
+TEST(HistoryRecords, UnknownFieldsAreIgnoredAndKept) {
     const std::string body = "ok=1\tin=2*3\tans=d:6\tout=6\tnext=";
     const uint32_t crc = Crc32(body.data(), body.size());
     char digits[9];
     std::snprintf(digits, sizeof digits, "%08X", static_cast<unsigned>(crc));
-    EXPECT_EQ(Expressions(body + "\tcrc=" + digits + "\r\n"), "2*3;");
+    const std::string later = body + "\tcrc=" + digits + "\r\n";
+    EXPECT_EQ(Expressions(later), "2*3;");
+    const std::string b = Record("b").substr(0, Record("b").size() - 2) + "\n";
+    EXPECT_EQ(ReadNewestCalculations(Record("a") + later + "junk\n" + b, true, 2, 3).records,
+              later + Record("b"));
 }
 
 TEST(HistoryRecords, BadFilesGiveWhatCanBeRead) {
@@ -83,6 +88,21 @@ TEST(HistoryRecords, NewestOfATail) {
     // A tail begins inside a line, which is not read even when it looks whole.
     EXPECT_EQ(ReadNewestCalculations(file, false, 10, 10).found, 5u);
     EXPECT_EQ(ReadNewestCalculations(file.substr(3), false, 10, 10).found, 5u);
+}
+
+// More records than allowed, or more bytes than are read, and the file is trimmed.
+TEST(HistoryRecords, TrimDecision) {
+    const HistoryLimits limits{1, 2, 1000};
+    const std::string two = Record("a") + Record("b");
+    EXPECT_FALSE(TrimsHistory(ReadNewestCalculations(two, true, 1, 3), 1000, limits));
+    EXPECT_TRUE(TrimsHistory(ReadNewestCalculations(two, true, 1, 3), 1001, limits));
+    EXPECT_TRUE(TrimsHistory(ReadNewestCalculations(two + two, true, 1, 3), 1000, limits));
+}
+
+// After a record cut by a crash, the next one starts a line of its own.
+TEST(HistoryRecords, AppendedRecords) {
+    EXPECT_EQ(AppendedRecord(Record("a"), {"1", "1", true, ""}), Record("1"));
+    EXPECT_EQ(AppendedRecord("ok=1\tin=", {"1", "1", true, ""}), "\r\n" + Record("1"));
 }
 
 TEST(HistoryRecords, ShownTextHasNoStrayControlCharacters) {

@@ -109,6 +109,30 @@ void PostKey(HWND window, UINT virtualKey) {
     PostMessageA(window, WM_KEYUP, virtualKey, up);
 }
 
+bool TypeOnKeyboard(HWND window, const std::vector<KeyStroke>& keys) {
+    std::vector<INPUT> inputs;
+    const auto add = [&inputs](UINT key, DWORD flags) {
+        INPUT input{};
+        input.type = INPUT_KEYBOARD;
+        input.ki.wVk = static_cast<WORD>(key);
+        input.ki.dwFlags = flags;
+        inputs.push_back(input);
+    };
+    for (const KeyStroke& stroke : keys) {
+        if (stroke.modifier != 0) {
+            add(stroke.modifier, 0);
+        }
+        add(stroke.key, 0);
+        add(stroke.key, KEYEVENTF_KEYUP);
+        if (stroke.modifier != 0) {
+            add(stroke.modifier, KEYEVENTF_KEYUP);
+        }
+    }
+    SetForegroundWindow(GetAncestor(window, GA_ROOT));
+    return SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT)) ==
+           inputs.size();
+}
+
 bool PostChar(HWND window, char character) {
     return PostMessageA(window, WM_CHAR, static_cast<unsigned char>(character), 1) != 0;
 }

@@ -38,6 +38,14 @@ bool IsChecked(HWND button);
 // A key pressed and released on window, as the keyboard would deliver it; the program's
 // message loop makes the character messages.
 void PostKey(HWND window, UINT virtualKey);
+// Keys typed on the keyboard, all at once, into the focused control of window's top-level
+// window, which comes to the foreground: each a virtual key, pressed while the virtual key
+// modifier (VK_SHIFT, VK_CONTROL or 0 for none) is held. False when they cannot be sent.
+struct KeyStroke {
+    UINT modifier;
+    UINT key;
+};
+bool TypeOnKeyboard(HWND window, const std::vector<KeyStroke>& keys);
 // A typed character delivered straight to window; false when window is gone.
 bool PostChar(HWND window, char character);
 // Alt and a letter pressed together on window (the focused control), as for a mnemonic.

@@ -241,11 +241,10 @@ bool SoakSession::TypeShort() {
     const bool useAnswer = CanAnswer("ans") && answer_.chain.size() < kLongestChain;
     const std::string text = generator_.Short(useAnswer);
     Log("type " + Shown(text));
+    // To one box, which may be replaced while they come: it hands them on.
+    HWND input = Input();
     for (char c : text) {
-        // The box is replaced when its line gets too long to wrap: then find it again.
-        if (!PostChar(Input(), c)) {
-            PostChar(Input(), c);
-        }
+        PostChar(input, c);
     }
     ReplaceSelection(text);
     return SyncAndCheck();
