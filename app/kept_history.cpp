@@ -9,9 +9,10 @@ namespace {
 constexpr HistoryLimits kLimits{KeptHistory::kShown, KeptHistory::kTrimAbove, 16u << 20};
 
 // Every write of every Abacon of the user waits for this lock. Another holds it for one
-// flushed append or one trim; far longer, it hangs, and the write is given up.
+// flushed append or one trim, which a busy disk can stretch to seconds; far longer, it
+// hangs, and the write is given up.
 constexpr char kLockName[] = "Local\\Merrow.Abacon.History";
-constexpr DWORD kLockWaitMs = 5000;
+constexpr DWORD kLockWaitMs = 30000;
 
 std::string AppDataFolder() {
     char folder[MAX_PATH] = "";
