@@ -5,6 +5,7 @@
 #include <limits>
 #include <utility>
 
+#include "engine/inverse_trigonometry.h"
 #include "engine/trigonometry.h"
 
 namespace {
@@ -158,7 +159,7 @@ double LogOfModulus(ComplexNumber z, double (*logOf)(double), double factor) {
 }
 
 ComplexNumber Logarithm(ComplexNumber z, double (*logOf)(double), double factor) {
-    return {LogOfModulus(z, logOf, factor), std::atan2(z.im, z.re) * factor};
+    return {LogOfModulus(z, logOf, factor), ArcTangent2(z.im, z.re) * factor};
 }
 
 double NaturalLog(double x) {
@@ -192,13 +193,13 @@ ArcParts ArcPartsOfPositive(double x, double y) {
         return {x, kHalfPi - x, y};
     }
     if (x > kHuge || y > kHuge) {
-        return {std::atan2(x, y), std::atan2(y, x), std::log(Modulus(x, y)) + kLn2};
+        return {ArcTangent2(x, y), ArcTangent2(y, x), std::log(Modulus(x, y)) + kLn2};
     }
     if (y < 1e-150) {
         // y * y would be lost in the subnormals; the first-order forms in y are exact here.
         if (x < 1.0) {
             const double root = std::sqrt((1.0 - x) * (1.0 + x));
-            return {std::asin(x), std::acos(x), y / root};
+            return {ArcSine(x), ArcCosine(x), y / root};
         }
         if (x > 1.0) {
             const double root = std::sqrt((x - 1.0) * (x + 1.0));
@@ -225,13 +226,13 @@ ArcParts ArcPartsOfPositive(double x, double y) {
     // Beyond this b is too close to 1 for asin and acos of it to keep their digits.
     constexpr double kCrossover = 0.6417;
     if (b <= kCrossover) {
-        return {std::asin(b), std::acos(b), imag};
+        return {ArcSine(b), ArcCosine(b), imag};
     }
     const double half = 0.5 * (a + x);
     const double d = x <= 1.0
                          ? std::sqrt(half * (ySquare / (r + (x + 1.0)) + (s + (1.0 - x))))
                          : y * std::sqrt(half * (1.0 / (r + (x + 1.0)) + 1.0 / (s + (x - 1.0))));
-    return {std::atan2(x, d), std::atan2(d, x), imag};
+    return {ArcTangent2(x, d), ArcTangent2(d, x), imag};
 }
 
 // atanh of x + iy for x, y >= 0.
@@ -249,7 +250,7 @@ ComplexNumber AreaTangentOfPositive(double x, double y) {
     } else {
         real = 0.25 * LogOnePlus(4.0 * x / ((1.0 - x) * (1.0 - x) + y * y));
     }
-    return {real, 0.5 * std::atan2(2.0 * y, (1.0 - x) * (1.0 + x) - y * y)};
+    return {real, 0.5 * ArcTangent2(2.0 * y, (1.0 - x) * (1.0 + x) - y * y)};
 }
 
 ComplexNumber AreaTangent(ComplexNumber z) {

@@ -10,6 +10,7 @@
 #include "engine/angles.h"
 #include "engine/complex_functions.h"
 #include "engine/integer_math.h"
+#include "engine/inverse_trigonometry.h"
 #include "engine/trigonometry.h"
 #include "engine/value.h"
 
@@ -55,7 +56,7 @@ inline constexpr FunctionEntry kFunctions[] = {
      "sin(complex)"},
     {"asin", Opcode::Asin,
      [](const Value& x, bool radians) {
-         return FunctionForms::Real(ToDegreesIfDegrees(std::asin(AsDouble(x)), radians));
+         return FunctionForms::Real(ToDegreesIfDegrees(ArcSine(AsDouble(x)), radians));
      },
      [](ComplexNumber z, bool radians) {
          return FunctionForms::InDegrees(ComplexArcSine(z), radians);
@@ -71,7 +72,7 @@ inline constexpr FunctionEntry kFunctions[] = {
      "cos(complex)"},
     {"acos", Opcode::Acos,
      [](const Value& x, bool radians) {
-         return FunctionForms::Real(ToDegreesIfDegrees(std::acos(AsDouble(x)), radians));
+         return FunctionForms::Real(ToDegreesIfDegrees(ArcCosine(AsDouble(x)), radians));
      },
      [](ComplexNumber z, bool radians) {
          return FunctionForms::InDegrees(ComplexArcCosine(z), radians);
@@ -89,7 +90,7 @@ inline constexpr FunctionEntry kFunctions[] = {
      "tan(complex)"},
     {"atan", Opcode::Atan,
      [](const Value& x, bool radians) {
-         return FunctionForms::Real(ToDegreesIfDegrees(std::atan2(AsDouble(x), 1.0), radians));
+         return FunctionForms::Real(ToDegreesIfDegrees(ArcTangent(AsDouble(x)), radians));
      },
      [](ComplexNumber z, bool radians) {
          return FunctionForms::InDegrees(ComplexArcTangent(z), radians);
