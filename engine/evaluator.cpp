@@ -3,8 +3,8 @@
 #include <cmath>
 
 #include "engine/angles.h"
-#include "engine/complex_functions.h"
 #include "engine/complex_math.h"
+#include "engine/complex_power.h"
 #include "engine/exponential.h"
 #include "engine/function_table.h"
 #include "engine/integer_math.h"

@@ -93,8 +93,10 @@ TEST_F(EvaluateTest, ComplexArgumentsHavePrincipalValues) {
         {"re(sqrt(-1+0i))", "0"},
         {"rad(180+180i)", "3.141592653589793 + 3.141592653589793 i"},
         {"deg(pi*i)", "0 + 180 i"},
-        // Integral exponents by repeated squaring, exact where the products are.
+        // Integral exponents exact where the products are, and on the axes for any size.
         {"(1+i)^2", "0 + 2 i"},
+        {"i^(2^31)", "1 + 0 i"},
+        {"(2i)^3", "0 - 8 i"},
         {"(1+2i)^3", "-11 - 2 i"},
         {"(1+i)^-1", "0.5 - 0.5 i"},
         {"(0i)^0", "1 + 0 i"},
