@@ -207,8 +207,8 @@ ComplexNumber ComplexSine(ComplexNumber z) {
     }
     const DdSineCosine pair = DdSineAndCosineOf({z.re, 0.0});
     const Hyperbolic h = HyperbolicOf(z.im);
-    return {DdScaledToDouble(DdProduct(pair.sine, h.cosine), h.exponent),
-            DdScaledToDouble(DdProduct(pair.cosine, h.sine), h.exponent)};
+    return {DdScaledProductToDouble(pair.sine, h.cosine, h.exponent),
+            DdScaledProductToDouble(pair.cosine, h.sine, h.exponent)};
 }
 
 // cos(x + iy) = cos x cosh y - i sin x sinh y, in the same way.
@@ -219,8 +219,8 @@ ComplexNumber ComplexCosine(ComplexNumber z) {
     }
     const DdSineCosine pair = DdSineAndCosineOf({z.re, 0.0});
     const Hyperbolic h = HyperbolicOf(z.im);
-    return {DdScaledToDouble(DdProduct(pair.cosine, h.cosine), h.exponent),
-            -DdScaledToDouble(DdProduct(pair.sine, h.sine), h.exponent)};
+    return {DdScaledProductToDouble(pair.cosine, h.cosine, h.exponent),
+            -DdScaledProductToDouble(pair.sine, h.sine, h.exponent)};
 }
 
 ComplexNumber ComplexTangent(ComplexNumber z) {
@@ -316,6 +316,6 @@ ComplexNumber ComplexExponential(ComplexNumber z) {
     }
     const DdScaled modulus = DdExponential({z.re, 0.0});
     const DdSineCosine pair = DdSineAndCosineOf({z.im, 0.0});
-    return {DdScaledToDouble(DdProduct(modulus.mantissa, pair.cosine), modulus.exponent),
-            DdScaledToDouble(DdProduct(modulus.mantissa, pair.sine), modulus.exponent)};
+    return {DdScaledProductToDouble(modulus.mantissa, pair.cosine, modulus.exponent),
+            DdScaledProductToDouble(modulus.mantissa, pair.sine, modulus.exponent)};
 }

@@ -2,46 +2,22 @@
 
 #include <cmath>
 #include <limits>
-#include <utility>
 
 #include "engine/double_double.h"
 
 namespace {
 
-// mantissa * 2^exponent, for sums of products whose size a double cannot hold.
-struct Scaled {
-    DoubleDouble mantissa;
-    int exponent;
-};
-
 // a * b exactly, whatever the size of a and b (both finite).
-Scaled ScaledProduct(double a, double b) {
-    int aExponent = 0;
-    int bExponent = 0;
-    const double aFraction = std::frexp(a, &aExponent);
-    const double bFraction = std::frexp(b, &bExponent);
-    return {ExactProduct(aFraction, bFraction), aExponent + bExponent};
+DdScaled ScaledProduct(double a, double b) {
+    return DdScaledProduct(DdScaledOf({a, 0.0}), DdScaledOf({b, 0.0}));
 }
 
-// x + y, the smaller brought to the larger's exponent (what falls off is far below its ulp).
-Scaled ScaledSum(Scaled x, Scaled y) {
-    if (x.mantissa.hi == 0.0 || y.mantissa.hi == 0.0) {
-        return x.mantissa.hi == 0.0 ? y : x;
-    }
-    if (x.exponent < y.exponent) {
-        std::swap(x, y);
-    }
-    const int shift = y.exponent - x.exponent;
-    const DoubleDouble moved = {std::ldexp(y.mantissa.hi, shift), std::ldexp(y.mantissa.lo, shift)};
-    return {DdSum(x.mantissa, moved), x.exponent};
-}
-
-double Rounded(Scaled x) {
+double Rounded(DdScaled x) {
     return DdScaledToDouble(x.mantissa, x.exponent);
 }
 
 // a rounded, where it is not zero; a zero takes its sign from the plain formula.
-double RoundedWithSignedZero(Scaled a, double plain) {
+double RoundedWithSignedZero(DdScaled a, double plain) {
     const double value = Rounded(a);
     return value == 0.0 && plain == 0.0 ? plain : value;
 }
@@ -52,10 +28,6 @@ bool Finite(ComplexNumber a) {
 
 ComplexNumber PlainProduct(ComplexNumber a, ComplexNumber b) {
     return {a.re * b.re - a.im * b.im, a.im * b.re + a.re * b.im};
-}
-
-Scaled Negated(Scaled x) {
-    return {DdNegation(x.mantissa), x.exponent};
 }
 
 } // namespace
@@ -73,8 +45,9 @@ ComplexNumber ComplexProduct(ComplexNumber a, ComplexNumber b) {
     if (!Finite(a) || !Finite(b)) {
         return plain;
     }
-    const Scaled re = ScaledSum(ScaledProduct(a.re, b.re), Negated(ScaledProduct(a.im, b.im)));
-    const Scaled im = ScaledSum(ScaledProduct(a.im, b.re), ScaledProduct(a.re, b.im));
+    const DdScaled re =
+        DdScaledSum(ScaledProduct(a.re, b.re), DdScaledNegation(ScaledProduct(a.im, b.im)));
+    const DdScaled im = DdScaledSum(ScaledProduct(a.im, b.re), ScaledProduct(a.re, b.im));
     return {RoundedWithSignedZero(re, plain.re), RoundedWithSignedZero(im, plain.im)};
 }
 
@@ -85,15 +58,12 @@ ComplexNumber ComplexQuotient(ComplexNumber a, ComplexNumber b) {
         return plain;
     }
     // (ac + bd) / (c^2 + d^2) and (bc - ad) / (c^2 + d^2), each a quotient of scaled sums.
-    const Scaled divisor = ScaledSum(ScaledProduct(b.re, b.re), ScaledProduct(b.im, b.im));
-    const auto quotient = [&divisor](Scaled numerator) {
-        return Scaled{DdQuotient(numerator.mantissa, divisor.mantissa),
-                      numerator.exponent - divisor.exponent};
-    };
-    const Scaled re = ScaledSum(ScaledProduct(a.re, b.re), ScaledProduct(a.im, b.im));
-    const Scaled im = ScaledSum(ScaledProduct(a.im, b.re), Negated(ScaledProduct(a.re, b.im)));
-    return {RoundedWithSignedZero(quotient(re), plain.re),
-            RoundedWithSignedZero(quotient(im), plain.im)};
+    const DdScaled divisor = DdScaledSum(ScaledProduct(b.re, b.re), ScaledProduct(b.im, b.im));
+    const DdScaled re = DdScaledSum(ScaledProduct(a.re, b.re), ScaledProduct(a.im, b.im));
+    const DdScaled im =
+        DdScaledSum(ScaledProduct(a.im, b.re), DdScaledNegation(ScaledProduct(a.re, b.im)));
+    return {RoundedWithSignedZero(DdScaledQuotient(re, divisor), plain.re),
+            RoundedWithSignedZero(DdScaledQuotient(im, divisor), plain.im)};
 }
 
 ComplexNumber ComplexNegation(ComplexNumber a) {
@@ -107,7 +77,7 @@ double ComplexModulus(ComplexNumber a) {
     if (!Finite(a)) {
         return a.re + a.im;
     }
-    const Scaled square = ScaledSum(ScaledProduct(a.re, a.re), ScaledProduct(a.im, a.im));
+    const DdScaled square = DdScaledSum(ScaledProduct(a.re, a.re), ScaledProduct(a.im, a.im));
     // An even exponent, so the root's is exact.
     const int odd = square.exponent % 2 != 0 ? 1 : 0;
     const DoubleDouble mantissa = {std::ldexp(square.mantissa.hi, odd),

@@ -10,31 +10,15 @@
 
 namespace {
 
-// (re + i im) * 2^exponent, both parts in double-double.
-struct DdComplex {
-    DoubleDouble re;
-    DoubleDouble im;
-    int exponent;
+// Both parts scaled apart, so that neither is lost however far below the other it lies.
+struct ScaledComplex {
+    DdScaled re;
+    DdScaled im;
 };
 
-// The larger part brought to [0.5, 1), the exponent kept aside.
-DdComplex Normalised(DdComplex z) {
-    int shift = 0;
-    std::frexp(std::fabs(z.re.hi) > std::fabs(z.im.hi) ? z.re.hi : z.im.hi, &shift);
-    const auto scaled = [shift](DoubleDouble a) {
-        return DoubleDouble{std::ldexp(a.hi, -shift), std::ldexp(a.lo, -shift)};
-    };
-    return {scaled(z.re), scaled(z.im), z.exponent + shift};
-}
-
-DdComplex Product(const DdComplex& a, const DdComplex& b) {
-    return Normalised({DdDifference(DdProduct(a.re, b.re), DdProduct(a.im, b.im)),
-                       DdSum(DdProduct(a.im, b.re), DdProduct(a.re, b.im)),
-                       a.exponent + b.exponent});
-}
-
-ComplexNumber Rounded(const DdComplex& z) {
-    return {DdScaledToDouble(z.re, z.exponent), DdScaledToDouble(z.im, z.exponent)};
+ScaledComplex Product(const ScaledComplex& a, const ScaledComplex& b) {
+    return {DdScaledSum(DdScaledProduct(a.re, b.re), DdScaledNegation(DdScaledProduct(a.im, b.im))),
+            DdScaledSum(DdScaledProduct(a.im, b.re), DdScaledProduct(a.re, b.im))};
 }
 
 // a = r i^k with r > 0: a^n = r^n i^(k n).
@@ -48,8 +32,8 @@ ComplexNumber OnAnAxis(ComplexNumber a, double n) {
 
 // a^n for |n| up to 1024 by squaring; a finite and not zero.
 ComplexNumber BySquaring(ComplexNumber a, double n) {
-    DdComplex base = Normalised({{a.re, 0.0}, {a.im, 0.0}, 0});
-    DdComplex product = {{1.0, 0.0}, {0.0, 0.0}, 0};
+    ScaledComplex base = {DdScaledOf({a.re, 0.0}), DdScaledOf({a.im, 0.0})};
+    ScaledComplex product = {DdScaledOf({1.0, 0.0}), DdScaledOf({0.0, 0.0})};
     for (auto k = static_cast<unsigned>(std::fabs(n)); k != 0; k >>= 1) {
         if ((k & 1u) != 0) {
             product = Product(product, base);
@@ -60,12 +44,13 @@ ComplexNumber BySquaring(ComplexNumber a, double n) {
     }
     if (n < 0) {
         // 1 / z = conj(z) / |z|^2.
-        const DoubleDouble square =
-            DdSum(DdProduct(product.re, product.re), DdProduct(product.im, product.im));
-        product = Normalised({DdQuotient(product.re, square),
-                              DdNegation(DdQuotient(product.im, square)), -product.exponent});
+        const DdScaled square = DdScaledSum(DdScaledProduct(product.re, product.re),
+                                            DdScaledProduct(product.im, product.im));
+        product = {DdScaledQuotient(product.re, square),
+                   DdScaledNegation(DdScaledQuotient(product.im, square))};
     }
-    return Rounded(product);
+    return {DdScaledToDouble(product.re.mantissa, product.re.exponent),
+            DdScaledToDouble(product.im.mantissa, product.im.exponent)};
 }
 
 // e^(b ln a) with ln a and the product in double-double; a finite and not zero.
@@ -86,8 +71,8 @@ ComplexNumber ByLogarithm(ComplexNumber a, ComplexNumber b) {
     }
     const DdScaled modulus = DdExponential(wRe);
     const DdSineCosine turn = DdSineAndCosineOf(wIm);
-    return {DdScaledToDouble(DdProduct(modulus.mantissa, turn.cosine), modulus.exponent),
-            DdScaledToDouble(DdProduct(modulus.mantissa, turn.sine), modulus.exponent)};
+    return {DdScaledProductToDouble(modulus.mantissa, turn.cosine, modulus.exponent),
+            DdScaledProductToDouble(modulus.mantissa, turn.sine, modulus.exponent)};
 }
 
 } // namespace
@@ -117,6 +102,9 @@ ComplexNumber ComplexPower(ComplexNumber a, ComplexNumber b) {
     }
     if (integral && std::fabs(b.re) <= 1024.0) {
         return BySquaring(a, b.re);
+    }
+    if (b.re == 0.5 && b.im == 0.0) {
+        return ComplexSquareRoot(a); // the same value, with all digits of each part
     }
     return ByLogarithm(a, b);
 }

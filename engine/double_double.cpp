@@ -1,6 +1,7 @@
 #include "engine/double_double.h"
 
 #include <cmath>
+#include <utility>
 
 double DdScaledToDouble(DoubleDouble v, int exponent) {
     if (std::fabs(v.hi) >= 0x1p-20 && std::fabs(v.hi) <= 0x1p20 && exponent >= -1000 &&
@@ -26,4 +27,44 @@ double DdScaledToDouble(DoubleDouble v, int exponent) {
         units -= 1.0;
     }
     return std::copysign(std::ldexp(units, -1074), v.hi);
+}
+
+DdScaled DdScaledOf(DoubleDouble a) {
+    if (a.hi == 0.0 || !std::isfinite(a.hi)) {
+        return {a, 0};
+    }
+    int exponent = 0;
+    std::frexp(a.hi, &exponent);
+    return {{std::ldexp(a.hi, -exponent), std::ldexp(a.lo, -exponent)}, exponent};
+}
+
+DdScaled DdScaledProduct(DdScaled a, DdScaled b) {
+    const DdScaled product = DdScaledOf(DdProduct(a.mantissa, b.mantissa));
+    return {product.mantissa, product.exponent + a.exponent + b.exponent};
+}
+
+DdScaled DdScaledSum(DdScaled a, DdScaled b) {
+    if (a.mantissa.hi == 0.0 || b.mantissa.hi == 0.0) {
+        return a.mantissa.hi == 0.0 ? b : a;
+    }
+    if (a.exponent < b.exponent) {
+        std::swap(a, b);
+    }
+    const int shift = b.exponent - a.exponent;
+    const DoubleDouble moved = {std::ldexp(b.mantissa.hi, shift), std::ldexp(b.mantissa.lo, shift)};
+    const DdScaled sum = DdScaledOf(DdSum(a.mantissa, moved));
+    return {sum.mantissa, sum.exponent + a.exponent};
+}
+
+DdScaled DdScaledQuotient(DdScaled a, DdScaled b) {
+    const DdScaled quotient = DdScaledOf(DdQuotient(a.mantissa, b.mantissa));
+    return {quotient.mantissa, quotient.exponent + a.exponent - b.exponent};
+}
+
+double DdScaledProductToDouble(DoubleDouble a, DoubleDouble b, int exponent) {
+    if (a.hi == 0.0 || b.hi == 0.0) {
+        return a.hi * b.hi; // a zero with the sign of the product
+    }
+    const DdScaled product = DdScaledProduct(DdScaledOf(a), DdScaledOf(b));
+    return DdScaledToDouble(product.mantissa, product.exponent + exponent);
 }

@@ -121,3 +121,23 @@ inline double NearestInteger(double x) {
 // The double nearest v * 2^exponent, rounded once also where it is subnormal, infinite
 // beyond the largest double; v normalised (as every operation above leaves it).
 double DdScaledToDouble(DoubleDouble v, int exponent);
+
+// mantissa * 2^exponent: a double-double of any size, for the middle steps whose size no
+// double could hold. The operations below leave the mantissa's head in [0.5, 1), or zero.
+struct DdScaled {
+    DoubleDouble mantissa;
+    int exponent;
+};
+
+DdScaled DdScaledOf(DoubleDouble a);
+inline DdScaled DdScaledNegation(DdScaled a) {
+    return {DdNegation(a.mantissa), a.exponent};
+}
+DdScaled DdScaledProduct(DdScaled a, DdScaled b);
+// The smaller brought to the larger's exponent: what falls off is far below its ulp.
+DdScaled DdScaledSum(DdScaled a, DdScaled b);
+DdScaled DdScaledQuotient(DdScaled a, DdScaled b);
+
+// The double nearest a * b * 2^exponent, rounded once also where a * b alone would be
+// subnormal or beyond the largest double.
+double DdScaledProductToDouble(DoubleDouble a, DoubleDouble b, int exponent);

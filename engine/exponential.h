@@ -16,8 +16,4 @@ double Power(double x, double y);
 
 // e^x = mantissa * 2^exponent for |x| below 2800, so that a product with e^x rounds once
 // even where e^x alone would overflow or underflow; the mantissa from 0.7 to 2.1.
-struct DdScaled {
-    DoubleDouble mantissa;
-    int exponent;
-};
 DdScaled DdExponential(DoubleDouble x);
