@@ -15,7 +15,7 @@ struct DegreesInQuadrant {
 };
 
 // Both steps are exact: the remainder by 360, and the difference of two doubles of the
-// same size.
+// same size; x finite.
 DegreesInQuadrant ReduceDegrees(double x) {
     const double turn = std::fmod(x, 360.0);
     const double quarters = NearestInteger(turn / 90.0);
@@ -65,6 +65,9 @@ double TangentInDegrees(double x) {
 }
 
 bool IsOddMultipleOf90(double x) {
+    if (!std::isfinite(x)) {
+        return false;
+    }
     const DegreesInQuadrant reduced = ReduceDegrees(x);
-    return std::isfinite(x) && reduced.rest == 0.0 && reduced.quadrant % 2 == 1;
+    return reduced.rest == 0.0 && reduced.quadrant % 2 == 1;
 }

@@ -1,7 +1,6 @@
 #include "engine/complex_functions.h"
 
 #include <cmath>
-#include <cstdint>
 #include <limits>
 #include <utility>
 
