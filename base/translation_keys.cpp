@@ -49,6 +49,7 @@ TranslationKey gKeys[kTranslationKeyCount] = {
     {TextId::HistoryClear, "HISTORY Clear", nullptr},
     {TextId::HistoryUnsaved, "HISTORY Unsaved", nullptr},
     {TextId::NumberTooLarge, "Too large", nullptr},
+    {TextId::Undefined, "Undefined", nullptr},
 };
 
 TranslationKey* gTableInUse = nullptr;

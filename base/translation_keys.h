@@ -1,5 +1,5 @@
 // The translation keys: every translated text of the program is named by its position in
-// the application's table of 46 keys. The catalogue fills the texts from the language file.
+// the application's table of 47 keys. The catalogue fills the texts from the language file.
 #pragma once
 
 #include <cstdint>
@@ -59,10 +59,11 @@ enum : int32_t {
     HistoryClear = 43,
     HistoryUnsaved = 44,
     NumberTooLarge = 45,
+    Undefined = 46,
 };
 } // namespace TextId
 
-constexpr int32_t kTranslationKeyCount = 46;
+constexpr int32_t kTranslationKeyCount = 47;
 
 // The application's table, in key-id order.
 TranslationKey* ApplicationKeys();

@@ -1,7 +1,8 @@
-// Angle conversions. Each is one fixed sequence of double operations, so a result is the
-// same whichever function or angle unit leads to it.
+// Angle conversions and the trigonometric functions of angles in degrees.
 #pragma once
 
+// rad() and deg(): one fixed sequence of double operations each, so a result is the same
+// whichever function or angle unit leads to it.
 // (pi * x) * c, c the double nearest 1/180: a multiplication by the stored reciprocal.
 double DegreesToRadians(double x);
 // (x / pi) * 180.
@@ -10,3 +11,12 @@ double RadiansToDegrees(double x);
 // The trigonometric functions take and give degrees unless the angle unit is radians.
 double ToRadiansIfDegrees(double x, bool radians);
 double ToDegreesIfDegrees(double x, bool radians);
+
+// Sine, cosine and tangent of x degrees: the angle reduced in degrees, exactly, then the
+// correctly rounded value of the exact angle, so multiples of 90 give exactly 0, 1 or -1 and
+// sin(30) is 0.5.
+double SineInDegrees(double x);
+double CosineInDegrees(double x);
+// Where x is an odd multiple of 90 the tangent has no value (not a number there).
+double TangentInDegrees(double x);
+bool IsOddMultipleOf90(double x);

@@ -1,11 +1,13 @@
 #include "engine/complex_functions.h"
 
 #include <cmath>
-#include <cstdint>
 #include <limits>
 #include <utility>
 
+#include "engine/complex_math.h"
+#include "engine/exponential.h"
 #include "engine/inverse_trigonometry.h"
+#include "engine/logarithms.h"
 #include "engine/trigonometry.h"
 
 namespace {
@@ -21,112 +23,52 @@ constexpr double kTiny = 1e-9;
 // Above this the inverse functions take their asymptotic forms; squares would overflow.
 constexpr double kHuge = 1e150;
 
-// log1p, sinh and cosh from exp, from log away from 1 and from series, which agree in
-// every build, where the runtimes' own log1p and sinh, and log near 1, differ in the last
-// digits. Small x by the series of 2 atanh(x / (2 + x)), the rest by log(1 + x) corrected
-// by the rounding of 1 + x (Kahan's way); a few ulps.
-double LogOnePlus(double x) {
-    if (std::fabs(x) < 0.25) {
-        const double s = x / (2.0 + x); // at most 1/7: s^2 below 0.021
-        const double square = s * s;
-        double power = s;
-        double sum = s;
-        for (int k = 3; k <= 23; k += 2) {
-            power *= square;
-            sum += power / k;
-        }
-        return 2.0 * sum;
+// cosh y and sinh y, both times 2^exponent, so that a product with either rounds once and
+// stays finite beyond where e^|y| alone overflows.
+struct Hyperbolic {
+    DoubleDouble cosine;
+    DoubleDouble sine;
+    int exponent;
+};
+
+Hyperbolic HyperbolicOf(double y) {
+    const double a = std::fabs(y);
+    if (a < 0x1p-28) {
+        return {{1.0, 0.5 * y * y}, {y, y * y * y / 6.0}, 0};
     }
-    const double u = 1.0 + x;
-    if (u == 1.0) {
-        return x;
+    // Far out e^-|y| is below 2^-115 of e^|y|; beyond 2800 every product overflows anyway.
+    const DdScaled e = DdExponential({std::fmin(a, 2800.0), 0.0});
+    if (a > 40.0) {
+        return {e.mantissa, y < 0.0 ? DdNegation(e.mantissa) : e.mantissa, e.exponent - 1};
     }
-    if (std::isinf(u)) {
-        return u;
+    const DoubleDouble big = {std::ldexp(e.mantissa.hi, e.exponent),
+                              std::ldexp(e.mantissa.lo, e.exponent)};
+    const DoubleDouble small = DdQuotient({1.0, 0.0}, big);
+    const DoubleDouble sum = DdSum(big, small);
+    const DoubleDouble difference = DdDifference(big, small);
+    const DoubleDouble sine = {0.5 * difference.hi, 0.5 * difference.lo};
+    return {{0.5 * sum.hi, 0.5 * sum.lo}, y < 0.0 ? DdNegation(sine) : sine, 0};
+}
+
+// Also of infinities and not a number.
+double HyperbolicCosine(double y) {
+    if (!std::isfinite(y)) {
+        return std::fabs(y);
     }
-    return std::log(u) * (x / (u - 1.0));
+    const Hyperbolic h = HyperbolicOf(y);
+    return DdScaledToDouble(h.cosine, h.exponent);
 }
 
 double HyperbolicSine(double y) {
-    const double a = std::fabs(y);
-    double s;
-    if (a < 1.0) {
-        // The series, where (e - 1/e) / 2 would cancel; its terms fall below an ulp by y^19.
-        const double square = y * y;
-        double term = y;
-        s = y;
-        for (int k = 2; k <= 18; k += 2) {
-            term *= square / (k * (k + 1));
-            s += term;
-        }
-        return s;
+    if (!std::isfinite(y) || y == 0.0) {
+        return y;
     }
-    if (a > 700.0) {
-        const double half = std::exp(0.5 * a); // e^a would overflow before sinh does
-        s = (0.5 * half) * half;
-    } else {
-        const double e = std::exp(a);
-        s = 0.5 * e - 0.5 / e;
-    }
-    return std::copysign(s, y);
+    const Hyperbolic h = HyperbolicOf(y);
+    return DdScaledToDouble(h.sine, h.exponent);
 }
 
-double HyperbolicCosine(double y) {
-    const double a = std::fabs(y);
-    if (a > 700.0) {
-        const double half = std::exp(0.5 * a);
-        return (0.5 * half) * half;
-    }
-    const double e = std::exp(a);
-    return 0.5 * e + 0.5 / e;
-}
-
-// sqrt(a^2 + b^2) to about an ulp, scaled by powers of two so that no square overflows or
-// sinks into the subnormals.
-double Modulus(double a, double b) {
-    double x = std::fabs(a);
-    double y = std::fabs(b);
-    if (std::isinf(x) || std::isinf(y)) {
-        return kInfinity;
-    }
-    if (x < y) {
-        std::swap(x, y);
-    }
-    if (!(x > 0.0)) {
-        return x + y; // zero, or not a number
-    }
-    double scale = 1.0;
-    if (x > 0x1p500) {
-        x *= 0x1p-600;
-        y *= 0x1p-600;
-        scale = 0x1p600;
-    } else if (x < 0x1p-500) {
-        x *= 0x1p600;
-        y *= 0x1p600;
-        scale = 0x1p-600;
-    }
-    return std::sqrt(x * x + y * y) * scale;
-}
-
-// x * x exactly as head + tail (Dekker's product, no fused multiply-add needed); |x| <= 2.
-void ExactSquare(double x, double* head, double* tail) {
-    const double split = 134217729.0 * x; // 2^27 + 1
-    const double high = split - (split - x);
-    const double low = x - high;
-    *head = x * x;
-    *tail = ((high * high - *head) + 2.0 * high * low) + low * low;
-}
-
-// The sum of the terms with the rounding errors of the additions carried along (Neumaier).
-double CompensatedSum(std::initializer_list<double> terms) {
-    double sum = 0.0;
-    double carry = 0.0;
-    for (const double term : terms) {
-        const double next = sum + term;
-        carry += std::fabs(sum) >= std::fabs(term) ? (sum - next) + term : (term - next) + sum;
-        sum = next;
-    }
-    return sum + carry;
+bool Finite(ComplexNumber z) {
+    return std::isfinite(z.re) && std::isfinite(z.im);
 }
 
 // log|z| in a base whose logarithm of x is logOf and whose factor is 1 / ln(base).
@@ -147,29 +89,17 @@ double LogOfModulus(ComplexNumber z, double (*logOf)(double), double factor) {
     }
     const double square = x * x + y * y;
     if (square > 0.5 && square < 2.0) {
-        // Near the unit circle the logarithm is small: x^2 + y^2 - 1 is formed without
-        // the cancellation that would leave it with few correct digits.
-        double xHead, xTail, yHead, yTail;
-        ExactSquare(x, &xHead, &xTail);
-        ExactSquare(y, &yHead, &yTail);
-        return 0.5 * LogOnePlus(CompensatedSum({xHead, -1.0, yHead, xTail, yTail})) * factor;
+        // Near the unit circle the logarithm is small: x^2 + y^2 - 1 is formed from exact
+        // squares, without the cancellation that would leave it with few correct digits.
+        const DoubleDouble rest = DdSum(DdSum(ExactProduct(x, x), -1.0), ExactProduct(y, y));
+        return 0.5 * LogarithmOfOnePlus(rest.hi) * factor;
     }
     const double ratio = y / x;
-    return logOf(x) + 0.5 * LogOnePlus(ratio * ratio) * factor;
+    return logOf(x) + 0.5 * LogarithmOfOnePlus(ratio * ratio) * factor;
 }
 
 ComplexNumber Logarithm(ComplexNumber z, double (*logOf)(double), double factor) {
     return {LogOfModulus(z, logOf, factor), ArcTangent2(z.im, z.re) * factor};
-}
-
-double NaturalLog(double x) {
-    return std::log(x);
-}
-double DecimalLog(double x) {
-    return std::log10(x);
-}
-double BinaryLog(double x) {
-    return std::log2(x);
 }
 
 // A product with a zero factor stays a signed zero even when the other factor is infinite.
@@ -193,7 +123,8 @@ ArcParts ArcPartsOfPositive(double x, double y) {
         return {x, kHalfPi - x, y};
     }
     if (x > kHuge || y > kHuge) {
-        return {ArcTangent2(x, y), ArcTangent2(y, x), std::log(Modulus(x, y)) + kLn2};
+        return {ArcTangent2(x, y), ArcTangent2(y, x),
+                LogOfModulus({x, y}, NaturalLogarithm, 1.0) + kLn2};
     }
     if (y < 1e-150) {
         // y * y would be lost in the subnormals; the first-order forms in y are exact here.
@@ -203,13 +134,13 @@ ArcParts ArcPartsOfPositive(double x, double y) {
         }
         if (x > 1.0) {
             const double root = std::sqrt((x - 1.0) * (x + 1.0));
-            return {kHalfPi, y / root, LogOnePlus((x - 1.0) + root)};
+            return {kHalfPi, y / root, LogarithmOfOnePlus((x - 1.0) + root)};
         }
         const double root = std::sqrt(y);
         return {kHalfPi - root, root, root};
     }
-    const double r = Modulus(x + 1.0, y);
-    const double s = Modulus(x - 1.0, y);
+    const double r = ComplexModulus({x + 1.0, y});
+    const double s = ComplexModulus({x - 1.0, y});
     const double a = 0.5 * (r + s); // at least 1
     const double b = x / a;
     const double ySquare = y * y;
@@ -219,9 +150,9 @@ ArcParts ArcPartsOfPositive(double x, double y) {
         const double aMinus1 = x < 1.0
                                    ? 0.5 * (ySquare / (r + (x + 1.0)) + ySquare / (s + (1.0 - x)))
                                    : 0.5 * (ySquare / (r + (x + 1.0)) + (s + (x - 1.0)));
-        imag = LogOnePlus(aMinus1 + std::sqrt(aMinus1 * (a + 1.0)));
+        imag = LogarithmOfOnePlus(aMinus1 + std::sqrt(aMinus1 * (a + 1.0)));
     } else {
-        imag = std::log(a + std::sqrt(a * a - 1.0));
+        imag = NaturalLogarithm(a + std::sqrt(a * a - 1.0));
     }
     // Beyond this b is too close to 1 for asin and acos of it to keep their digits.
     constexpr double kCrossover = 0.6417;
@@ -241,14 +172,17 @@ ComplexNumber AreaTangentOfPositive(double x, double y) {
         return {x, y};
     }
     if (x > kHuge || y > kHuge) {
-        const double modulus = Modulus(x, y);
-        return {std::isinf(modulus) ? 0.0 : (x / modulus) / modulus, kHalfPi};
+        // x / (x^2 + y^2) with m the larger part: ((x / m) / (1 + r^2)) / m, r the ratio of
+        // the smaller to m, which neither overflows nor loses a subnormal result.
+        const double m = std::fmax(x, y);
+        const double r = std::fmin(x, y) / m;
+        return {((x / m) / (1.0 + r * r)) / m, kHalfPi};
     }
     double real;
     if (x == 1.0 && y < 1e-150) {
-        real = 0.5 * (kLn2 - std::log(y)); // the form below would square y away
+        real = 0.5 * (kLn2 - NaturalLogarithm(y)); // the form below would square y away
     } else {
-        real = 0.25 * LogOnePlus(4.0 * x / ((1.0 - x) * (1.0 - x) + y * y));
+        real = 0.25 * LogarithmOfOnePlus(4.0 * x / ((1.0 - x) * (1.0 - x) + y * y));
     }
     return {real, 0.5 * ArcTangent2(2.0 * y, (1.0 - x) * (1.0 + x) - y * y)};
 }
@@ -263,19 +197,34 @@ ComplexNumber AreaTangent(ComplexNumber z) {
 
 } // namespace
 
+// sin(x + iy) = sin x cosh y + i cos x sinh y, each product rounded once; on the axes and
+// beyond the finite numbers the plain products, which keep the signs of zeros.
 ComplexNumber ComplexSine(ComplexNumber z) {
-    return {ZeroKeepingProduct(Sine(z.re), HyperbolicCosine(z.im)),
-            Cosine(z.re) * HyperbolicSine(z.im)};
+    if (!Finite(z) || z.re == 0.0 || z.im == 0.0) {
+        return {ZeroKeepingProduct(Sine(z.re), HyperbolicCosine(z.im)),
+                Cosine(z.re) * HyperbolicSine(z.im)};
+    }
+    const DdSineCosine pair = DdSineAndCosineOf({z.re, 0.0});
+    const Hyperbolic h = HyperbolicOf(z.im);
+    return {DdScaledProductToDouble(pair.sine, h.cosine, h.exponent),
+            DdScaledProductToDouble(pair.cosine, h.sine, h.exponent)};
 }
 
+// cos(x + iy) = cos x cosh y - i sin x sinh y, in the same way.
 ComplexNumber ComplexCosine(ComplexNumber z) {
-    return {Cosine(z.re) * HyperbolicCosine(z.im),
-            -ZeroKeepingProduct(Sine(z.re), HyperbolicSine(z.im))};
+    if (!Finite(z) || z.re == 0.0 || z.im == 0.0) {
+        return {Cosine(z.re) * HyperbolicCosine(z.im),
+                -ZeroKeepingProduct(Sine(z.re), HyperbolicSine(z.im))};
+    }
+    const DdSineCosine pair = DdSineAndCosineOf({z.re, 0.0});
+    const Hyperbolic h = HyperbolicOf(z.im);
+    return {DdScaledProductToDouble(pair.cosine, h.cosine, h.exponent),
+            -DdScaledProductToDouble(pair.sine, h.sine, h.exponent)};
 }
 
 ComplexNumber ComplexTangent(ComplexNumber z) {
     // Kahan's form: no cancellation near the real axis, none in the denominator.
-    const double t = Sine(z.re) / Cosine(z.re);
+    const double t = Tangent(z.re);
     const double beta = 1.0 + t * t;
     const double s = HyperbolicSine(z.im);
     if (std::fabs(z.im) > 22.0) {
@@ -322,16 +271,17 @@ ComplexNumber ComplexSquareRoot(ComplexNumber z) {
     if (x == 0.0 && y == 0.0) {
         return {0.0, y};
     }
+    // Scaled by an even power of two, so the root's scale is exact too: tiny parts up, and
+    // huge ones down so that |x| + |z| cannot overflow.
     if (std::fabs(x) < 0x1p-1000 && std::fabs(y) < 0x1p-1000) {
-        // Scaled by an even power of two, so the root's scale is exact too.
         const ComplexNumber root = ComplexSquareRoot({x * 0x1p200, y * 0x1p200});
         return {root.re * 0x1p-100, root.im * 0x1p-100};
     }
-    const double modulus = Modulus(x, y);
-    // t = sqrt((|x| + |z|) / 2), halved first where the sum could overflow.
-    const double t = std::fabs(x) > 0x1p1000 || std::fabs(y) > 0x1p1000
-                         ? std::sqrt(0.5 * std::fabs(x) + 0.5 * modulus)
-                         : std::sqrt((std::fabs(x) + modulus) * 0.5);
+    if (std::isfinite(x) && (std::fabs(x) > 0x1p1020 || std::fabs(y) > 0x1p1020)) {
+        const ComplexNumber root = ComplexSquareRoot({x * 0x1p-4, y * 0x1p-4});
+        return {root.re * 4.0, root.im * 4.0};
+    }
+    const double t = std::sqrt((std::fabs(x) + ComplexModulus(z)) * 0.5);
     if (std::isinf(x)) {
         return x > 0 ? ComplexNumber{x, std::copysign(0.0, y)}
                      : ComplexNumber{0.0, std::copysign(kInfinity, y)};
@@ -343,47 +293,28 @@ ComplexNumber ComplexSquareRoot(ComplexNumber z) {
 }
 
 ComplexNumber ComplexLogarithm(ComplexNumber z) {
-    return Logarithm(z, NaturalLog, 1.0);
+    return Logarithm(z, NaturalLogarithm, 1.0);
 }
 
 ComplexNumber ComplexDecimalLogarithm(ComplexNumber z) {
-    return Logarithm(z, DecimalLog, kLog10OfE);
+    return Logarithm(z, DecimalLogarithm, kLog10OfE);
 }
 
 ComplexNumber ComplexBinaryLogarithm(ComplexNumber z) {
-    return Logarithm(z, BinaryLog, kLog2OfE);
+    return Logarithm(z, BinaryLogarithm, kLog2OfE);
 }
 
+// e^x (cos y + i sin y), each product rounded once, finite wherever the result is.
 ComplexNumber ComplexExponential(ComplexNumber z) {
     if (z.im == 0.0) {
-        return {std::exp(z.re), z.im};
+        return {Exponential(z.re), z.im};
     }
-    if (z.re > 700.0) {
-        // Halves keep exp from overflowing where its product with a sine or cosine does not.
-        const double half = std::exp(0.5 * z.re);
-        return {half * Cosine(z.im) * half, half * Sine(z.im) * half};
+    if (!Finite(z) || std::fabs(z.re) > 2800.0) {
+        const double modulus = Exponential(z.re);
+        return {modulus * Cosine(z.im), modulus * Sine(z.im)};
     }
-    const double modulus = std::exp(z.re);
-    return {modulus * Cosine(z.im), modulus * Sine(z.im)};
-}
-
-ComplexNumber ComplexPower(ComplexNumber a, ComplexNumber b) {
-    constexpr double kLargestSquaredExponent = 0x1p30;
-    if (b.im == 0.0 && std::fabs(b.re) <= kLargestSquaredExponent && std::trunc(b.re) == b.re) {
-        ComplexNumber base = a;
-        ComplexNumber product = {1.0, 0.0};
-        for (auto n = static_cast<uint32_t>(std::fabs(b.re)); n != 0; n >>= 1) {
-            if ((n & 1u) != 0) {
-                product = ComplexProduct(product, base);
-            }
-            if (n > 1) {
-                base = ComplexProduct(base, base);
-            }
-        }
-        return b.re < 0 ? ComplexQuotient({1.0, 0.0}, product) : product;
-    }
-    if (a.re == 0.0 && a.im == 0.0 && b.re > 0.0) {
-        return {0.0, 0.0};
-    }
-    return ComplexExponential(ComplexProduct(b, ComplexLogarithm(a)));
+    const DdScaled modulus = DdExponential({z.re, 0.0});
+    const DdSineCosine pair = DdSineAndCosineOf({z.im, 0.0});
+    return {DdScaledProductToDouble(modulus.mantissa, pair.cosine, modulus.exponent),
+            DdScaledProductToDouble(modulus.mantissa, pair.sine, modulus.exponent)};
 }

@@ -1,7 +1,8 @@
 // The elementary functions of a complex number: principal values with the branch cuts of
-// C99's complex functions (Annex G), signed zeros included. Each is written from real
-// functions and the basic operations, so every build gives the same digits: the 32-bit
-// Windows runtime's own complex functions lose up to half of them near the branch points.
+// C99's complex functions (Annex G), signed zeros included. Each is written from the
+// engine's own real functions and the basic operations, so every build gives the same
+// digits, and scales its middle steps so that no finite result overflows or underflows on
+// the way: within a few ulps per part over the whole range of doubles.
 #pragma once
 
 #include "engine/complex_math.h"
@@ -20,6 +21,3 @@ ComplexNumber ComplexLogarithm(ComplexNumber z);
 ComplexNumber ComplexDecimalLogarithm(ComplexNumber z);
 ComplexNumber ComplexBinaryLogarithm(ComplexNumber z);
 ComplexNumber ComplexExponential(ComplexNumber z);
-// exp(b * ln a); an integral real b is done by repeated squaring, which is exact where the
-// products are, so (1+i)^2 is 2i. 0^0 is 1.
-ComplexNumber ComplexPower(ComplexNumber a, ComplexNumber b);

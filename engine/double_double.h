@@ -6,6 +6,8 @@
 #pragma once
 
 #include <cmath>
+#include <cstdint>
+#include <cstring>
 
 struct DoubleDouble {
     double hi;
@@ -93,3 +95,49 @@ inline DoubleDouble DdSquareRoot(DoubleDouble a) {
     const DoubleDouble rest = DdDifference(a, ExactProduct(root, root));
     return OrderedExactSum(root, rest.hi / (2.0 * root));
 }
+
+// 2^n for -1022 <= n <= 1023, from its bits: an exact factor that needs no call.
+inline double PowerOfTwo(int n) {
+    const uint64_t bits = static_cast<uint64_t>(n + 1023) << 52;
+    double x;
+    std::memcpy(&x, &bits, sizeof x);
+    return x;
+}
+
+// The e of frexp, x = f 2^e with f in [0.5, 1), for a normal x, from its bits.
+inline int NormalExponent(double x) {
+    uint64_t bits;
+    std::memcpy(&bits, &x, sizeof bits);
+    return static_cast<int>((bits >> 52) & 0x7FF) - 1022;
+}
+
+// The integer nearest x, ties to even, for |x| below 2^51: the sum with 1.5 * 2^52 has no
+// bits below the point.
+inline double NearestInteger(double x) {
+    constexpr double kShift = 0x1.8p52;
+    return (x + kShift) - kShift;
+}
+
+// The double nearest v * 2^exponent, rounded once also where it is subnormal, infinite
+// beyond the largest double; v normalised (as every operation above leaves it).
+double DdScaledToDouble(DoubleDouble v, int exponent);
+
+// mantissa * 2^exponent: a double-double of any size, for the middle steps whose size no
+// double could hold. The operations below leave the mantissa's head in [0.5, 1), or zero.
+struct DdScaled {
+    DoubleDouble mantissa;
+    int exponent;
+};
+
+DdScaled DdScaledOf(DoubleDouble a);
+inline DdScaled DdScaledNegation(DdScaled a) {
+    return {DdNegation(a.mantissa), a.exponent};
+}
+DdScaled DdScaledProduct(DdScaled a, DdScaled b);
+// The smaller brought to the larger's exponent: what falls off is far below its ulp.
+DdScaled DdScaledSum(DdScaled a, DdScaled b);
+DdScaled DdScaledQuotient(DdScaled a, DdScaled b);
+
+// The double nearest a * b * 2^exponent, rounded once also where a * b alone would be
+// subnormal or beyond the largest double.
+double DdScaledProductToDouble(DoubleDouble a, DoubleDouble b, int exponent);

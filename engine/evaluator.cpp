@@ -2,8 +2,10 @@
 
 #include <cmath>
 
-#include "engine/complex_functions.h"
+#include "engine/angles.h"
 #include "engine/complex_math.h"
+#include "engine/complex_power.h"
+#include "engine/exponential.h"
 #include "engine/function_table.h"
 #include "engine/integer_math.h"
 #include "engine/refusal.h"
@@ -27,6 +29,10 @@ Refusal ApplyUnary(Opcode op, const Value& a, bool radians, Value* out) {
     if (IsFunction(op)) {
         const FunctionEntry& function = FunctionOf(op);
         if (!complex) {
+            // The tangent of an odd multiple of 90 degrees has no value.
+            if (op == Opcode::Tan && !radians && IsOddMultipleOf90(AsDouble(a))) {
+                return Refusal::Undefined;
+            }
             *out = function.real(a, radians);
         } else if (function.complex != nullptr) {
             *out = function.complex(ToComplex(a), radians);
@@ -104,7 +110,9 @@ Refusal ApplyPower(ValueKind kind, const Value& a, const Value& b, Value* out) {
         return Refusal::None;
     }
     if (kind == ValueKind::Double) {
-        *out = MakeDouble(std::pow(AsDouble(a), AsDouble(b)));
+        // The constant e raised to a power is the exponential itself.
+        const double base = AsDouble(a);
+        *out = MakeDouble(base == kConstantE ? Exponential(AsDouble(b)) : Power(base, AsDouble(b)));
         return Refusal::None;
     }
     int32_t power;

@@ -11,6 +11,7 @@
 #include "engine/complex_functions.h"
 #include "engine/integer_math.h"
 #include "engine/inverse_trigonometry.h"
+#include "engine/logarithms.h"
 #include "engine/trigonometry.h"
 #include "engine/value.h"
 
@@ -48,7 +49,7 @@ inline Value InDegrees(ComplexNumber z, bool radians) {
 inline constexpr FunctionEntry kFunctions[] = {
     {"sin", Opcode::Sin,
      [](const Value& x, bool radians) {
-         return FunctionForms::Real(Sine(ToRadiansIfDegrees(AsDouble(x), radians)));
+         return FunctionForms::Real((radians ? Sine : SineInDegrees)(AsDouble(x)));
      },
      [](ComplexNumber z, bool radians) {
          return FunctionForms::Complex(ComplexSine(FunctionForms::ToRadians(z, radians)));
@@ -56,7 +57,7 @@ inline constexpr FunctionEntry kFunctions[] = {
      "sin(complex)"},
     {"asin", Opcode::Asin,
      [](const Value& x, bool radians) {
-         return FunctionForms::Real(ToDegreesIfDegrees(ArcSine(AsDouble(x)), radians));
+         return FunctionForms::Real((radians ? ArcSine : ArcSineInDegrees)(AsDouble(x)));
      },
      [](ComplexNumber z, bool radians) {
          return FunctionForms::InDegrees(ComplexArcSine(z), radians);
@@ -64,7 +65,7 @@ inline constexpr FunctionEntry kFunctions[] = {
      "asin(complex)"},
     {"cos", Opcode::Cos,
      [](const Value& x, bool radians) {
-         return FunctionForms::Real(Cosine(ToRadiansIfDegrees(AsDouble(x), radians)));
+         return FunctionForms::Real((radians ? Cosine : CosineInDegrees)(AsDouble(x)));
      },
      [](ComplexNumber z, bool radians) {
          return FunctionForms::Complex(ComplexCosine(FunctionForms::ToRadians(z, radians)));
@@ -72,17 +73,16 @@ inline constexpr FunctionEntry kFunctions[] = {
      "cos(complex)"},
     {"acos", Opcode::Acos,
      [](const Value& x, bool radians) {
-         return FunctionForms::Real(ToDegreesIfDegrees(ArcCosine(AsDouble(x)), radians));
+         return FunctionForms::Real((radians ? ArcCosine : ArcCosineInDegrees)(AsDouble(x)));
      },
      [](ComplexNumber z, bool radians) {
          return FunctionForms::InDegrees(ComplexArcCosine(z), radians);
      },
      "acos(complex)"},
-    // The quotient, so that 90 degrees gives a large finite number.
+    // The evaluator refuses odd multiples of 90 degrees before this is called.
     {"tan", Opcode::Tan,
      [](const Value& x, bool radians) {
-         const double r = ToRadiansIfDegrees(AsDouble(x), radians);
-         return FunctionForms::Real(Sine(r) / Cosine(r));
+         return FunctionForms::Real((radians ? Tangent : TangentInDegrees)(AsDouble(x)));
      },
      [](ComplexNumber z, bool radians) {
          return FunctionForms::Complex(ComplexTangent(FunctionForms::ToRadians(z, radians)));
@@ -90,7 +90,7 @@ inline constexpr FunctionEntry kFunctions[] = {
      "tan(complex)"},
     {"atan", Opcode::Atan,
      [](const Value& x, bool radians) {
-         return FunctionForms::Real(ToDegreesIfDegrees(ArcTangent(AsDouble(x)), radians));
+         return FunctionForms::Real((radians ? ArcTangent : ArcTangentInDegrees)(AsDouble(x)));
      },
      [](ComplexNumber z, bool radians) {
          return FunctionForms::InDegrees(ComplexArcTangent(z), radians);
@@ -109,17 +109,15 @@ inline constexpr FunctionEntry kFunctions[] = {
      },
      "deg(complex)"},
     {"log10", Opcode::Log10,
-     [](const Value& x, bool) { return FunctionForms::Real(std::log10(AsDouble(x))); },
+     [](const Value& x, bool) { return FunctionForms::Real(DecimalLogarithm(AsDouble(x))); },
      [](ComplexNumber z, bool) { return FunctionForms::Complex(ComplexDecimalLogarithm(z)); },
      "log10(complex)"},
     {"log2", Opcode::Log2,
-     [](const Value& x, bool) {
-         return FunctionForms::Real(std::log(AsDouble(x)) / std::log(2.0));
-     },
+     [](const Value& x, bool) { return FunctionForms::Real(BinaryLogarithm(AsDouble(x))); },
      [](ComplexNumber z, bool) { return FunctionForms::Complex(ComplexBinaryLogarithm(z)); },
      "log2(complex)"},
     {"ln", Opcode::Ln,
-     [](const Value& x, bool) { return FunctionForms::Real(std::log(AsDouble(x))); },
+     [](const Value& x, bool) { return FunctionForms::Real(NaturalLogarithm(AsDouble(x))); },
      [](ComplexNumber z, bool) { return FunctionForms::Complex(ComplexLogarithm(z)); },
      "ln(complex)"},
     // A negative Double keeps its real root, not a number; a Complex value has its root.

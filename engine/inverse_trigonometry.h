@@ -19,3 +19,5 @@ double ArcCosineInDegrees(double x);
 
 // atan of a finite double-double, to about 2^-100 of its size.
 DoubleDouble DdArcTangent(DoubleDouble x);
+// The angle of (x, y) for finite x and y, not both zero.
+DoubleDouble DdArcTangent2(double y, double x);

@@ -3,6 +3,8 @@
 #include <cmath>
 #include <cstdlib>
 
+#include "engine/exponential.h"
+
 namespace {
 
 constexpr uint64_t kLargest32Bits = 0xFFFFFFFF;
@@ -162,7 +164,7 @@ bool ConstantAction(int32_t constant, const ParserSnapshot&, ParseState* state) 
     case ConstantIndex::Pi:
         return Append(state, MakeDouble(3.141592653589793));
     case ConstantIndex::E:
-        return Append(state, MakeDouble(2.718281828459045));
+        return Append(state, MakeDouble(kConstantE));
     case ConstantIndex::I:
         return Append(state, MakeComplex(0.0, 1.0));
     default:

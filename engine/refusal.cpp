@@ -14,6 +14,8 @@ const char* RefusalText(Refusal refusal) {
         return TranslationText(TextId::ModZero);
     case Refusal::NumberTooLarge:
         return TranslationText(TextId::NumberTooLarge);
+    case Refusal::Undefined:
+        return TranslationText(TextId::Undefined);
     case Refusal::OutOfMemory:
         return "Out of memory";
     case Refusal::ParsingFailed:

@@ -11,6 +11,7 @@ enum class Refusal : uint8_t {
     ModuloComplex,  // modulo with a complex operand
     ModZero,        // modulo by zero
     NumberTooLarge, // an integer literal beyond 32 bits in integer mode
+    Undefined,      // a function where it has no value: the tangent of 90 degrees
     OutOfMemory,    // the expression needs more memory than there is
 };
 

@@ -1,14 +1,27 @@
-// Sine and cosine whose argument reduction stays exact near multiples of pi/2, so sin(pi)
-// or tan(90 degrees) show the same digits in every build. The Windows runtimes, 32-bit and
-// 64-bit, reduce with the x87 instruction's 66-bit pi, which leaves only five correct digits
-// of sin(pi).
+// Sine, cosine and tangent of an angle in radians, computed in double-double and rounded
+// once: the correctly rounded result but for rare hard cases, the same bits in every build.
+// The argument is reduced by pi/2 exactly for every finite double, so sin(pi) is the sine
+// of the double nearest pi, 1.2246467991473532e-16, and sin(1e22) has all its digits.
 #pragma once
+
+#include "engine/double_double.h"
 
 double Sine(double x);
 double Cosine(double x);
+double Tangent(double x);
 
-// The reduction itself, exact for every finite argument (Cody and Waite's below 2^20 pi/2,
-// Payne and Hanek's beyond), used by Sine and Cosine where the runtime's own is not exact;
-// exposed so it can be checked against an exact runtime.
-double ReducedSine(double x);
-double ReducedCosine(double x);
+// Both of a double-double angle of at most about pi/4, to about 2^-100 of their size.
+struct DdSineCosine {
+    DoubleDouble sine;
+    DoubleDouble cosine;
+};
+DdSineCosine DdSineAndCosine(DoubleDouble r);
+
+// Both of any finite double-double angle, its head and tail reduced apart.
+DdSineCosine DdSineAndCosineOf(DoubleDouble x);
+
+// Sine, cosine and tangent of quadrant * pi/2 + r, from the pair of r; quadrant 0 to 3.
+// The tangent of an odd quadrant is minus the cotangent of r.
+DoubleDouble DdSineInQuadrant(int quadrant, const DdSineCosine& ofRest);
+DoubleDouble DdCosineInQuadrant(int quadrant, const DdSineCosine& ofRest);
+DoubleDouble DdTangentInQuadrant(int quadrant, const DdSineCosine& ofRest);

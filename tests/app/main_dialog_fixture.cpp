@@ -54,6 +54,7 @@ const char* const kEnglish[kTranslationKeyCount] = {
     "Clear the &history",
     "The history cannot be saved:",
     "Too large",
+    "Undefined",
 };
 
 HKEY OpenSettings(REGSAM access) {

@@ -32,6 +32,7 @@ const char* const kKeys[kTranslationKeyCount] = {
     "HISTORY CopyResult", "HISTORY InsertResult",
     "HISTORY SelectAll",  "HISTORY Clear",
     "HISTORY Unsaved",    "Too large",
+    "Undefined",
 };
 
 TEST(TranslationKeys, TableHoldsTheKeysInIdOrder) {

@@ -1,4 +1,5 @@
 #include "engine/complex_functions.h"
+#include "engine/complex_power.h"
 
 #include <cmath>
 #include <complex>
@@ -126,4 +127,57 @@ TEST(ComplexFunctions, LogarithmsOfOtherBasesScaleTheNaturalOne) {
             EXPECT_LE(UlpsBetween(two.im, ln.im / std::log(2.0)), 2) << re << " " << im;
         }
     }
+}
+
+TEST(ComplexFunctions, NoMiddleStepOverflowsNearTheEndsOfTheRange) {
+    // mpmath at 400 bits: z = mpc(1.7e308, -1.7e308); print(repr(float(sqrt(z).real))), ...
+    const double inf = INFINITY;
+    const struct {
+        const char* name;
+        ComplexNumber value;
+        ComplexNumber expected;
+    } cases[] = {
+        {"sqrt",
+         ComplexSquareRoot({1.7e308, -1.7e308}),
+         {1.4325088230154573e+154, -5.933645827121221e+153}},
+        {"acos",
+         ComplexArcCosine({1.6206860518683021e+308, 1.0308426226285283e+308}),
+         {0.5665082609382622, -710.5420687424156}},
+        {"atan",
+         ComplexArcTangent({1.6206860518683021e+308, 1.0308426226285283e+308}),
+         {1.5707963267948966, 2.79417195028122e-309}},
+        {"asin", ComplexArcSine({1e300, 1e300}), {0.7853981633974483, 691.8152486690536}},
+        {"exp",
+         ComplexExponential({709.9, 0.5}),
+         {1.7739471950198739e+308, 9.691117694907653e+307}},
+        {"sin", ComplexSine({0.001, 711}), {3.0363131828127404e+305, inf}},
+        {"cos", ComplexCosine({0.001, -711}), {inf, 3.0363131828127404e+305}},
+        {"ln", ComplexLogarithm({1e-310, 1e-310}), {-713.4548052378742, 0.7853981633974483}},
+        {"tan",
+         ComplexTangent({1.5707963267948966, 1e-300}),
+         {1.633123935319537e+16, 2.6670937881135714e-268}},
+        {"pow", ComplexPower({1.5, 2}, {100, 0}), {3.267976165899053e+38, -6.214428571178877e+39}},
+        {"pow",
+         ComplexPower({0.5, 0.5}, {3.5, -1.25}),
+         {-0.7928819473904694, -0.03214350826572601}},
+    };
+    for (const auto& c : cases) {
+        EXPECT_LE(UlpsBetween(c.value.re, c.expected.re), 2) << c.name << " " << c.value.re;
+        EXPECT_LE(UlpsBetween(c.value.im, c.expected.im), 2) << c.name << " " << c.value.im;
+    }
+}
+
+TEST(ComplexFunctions, IntegralPowersOnTheAxesAreExact) {
+    for (const double n : {2147483648.0, 4e15 + 1, -3.0, 1e300}) {
+        const double turn = std::fmod(n, 4.0);
+        const ComplexNumber power = ComplexPower({0, 1}, {n, 0});
+        EXPECT_EQ(power.re, turn == 0 ? 1.0 : turn == 2 || turn == -2 ? -1.0 : 0.0) << n;
+        EXPECT_EQ(power.im, turn == 1 || turn == -3   ? 1.0
+                            : turn == 3 || turn == -1 ? -1.0
+                                                      : 0.0)
+            << n;
+    }
+    const ComplexNumber cube = ComplexPower({-2, 0}, {3, 0});
+    EXPECT_EQ(cube.re, -8.0);
+    EXPECT_EQ(cube.im, 0.0);
 }

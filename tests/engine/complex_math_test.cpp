@@ -21,34 +21,31 @@ TEST(ComplexMath, SumDifferenceProductAndNegation) {
     ExpectParts(ComplexNegation({1, 2}), -1, -2);
 }
 
-TEST(ComplexMath, QuotientIsOneReciprocalThenTwoProducts) {
+TEST(ComplexMath, EachPartIsRoundedOnce) {
     ExpectParts(ComplexQuotient({3, 4}, {1, 2}), 2.2, -0.4);
     ExpectParts(ComplexQuotient({1, 0}, {0, 1}), 0, -1);
-    // 10 / 3 as (10 * 3) * (1 / 9): one rounding more than a division, and visibly so.
-    EXPECT_EQ(ComplexQuotient({10, 0}, {3, 0}).re, 3.333333333333333);
-    EXPECT_NE(3.333333333333333, 10.0 / 3.0);
-    EXPECT_EQ(ComplexQuotient({0, 7}, {10, 0}).im, 0.7000000000000001);
+    EXPECT_EQ(ComplexQuotient({10, 0}, {3, 0}).re, 10.0 / 3.0);
+    EXPECT_EQ(ComplexQuotient({0, 7}, {10, 0}).im, 0.7);
+    // The exact 0.3 * 0.7 - 0.7 * 0.3000000000000001, not the difference of rounded products,
+    // -5.551115123125783e-17.
+    EXPECT_EQ(ComplexProduct({0.3, 0.7}, {0.7, 0.3000000000000001}).re, -7.771561172376095e-17);
 }
 
 TEST(ComplexMath, DivisionByZeroGivesNotANumber) {
-    // The numerator parts meet an infinite reciprocal; c and d being zero, they are zero too.
     for (ComplexNumber a : {ComplexNumber{1, 1}, ComplexNumber{1, 0}, ComplexNumber{0, 0}}) {
         const ComplexNumber q = ComplexQuotient(a, {0, 0});
         EXPECT_TRUE(std::isnan(q.re));
         EXPECT_TRUE(std::isnan(q.im));
     }
-    // A divisor whose squared modulus underflows gives infinite parts instead.
-    const ComplexNumber q = ComplexQuotient({1, 1}, {1e-200, 0});
-    EXPECT_TRUE(std::isinf(q.re));
-    EXPECT_TRUE(std::isinf(q.im));
 }
 
-TEST(ComplexMath, ModulusIsFormedWithoutScaling) {
+TEST(ComplexMath, NoMiddleStepOverflowsOrUnderflows) {
+    ExpectParts(ComplexQuotient({1, 1}, {1e-200, 0}), 1e200, 1e200);
+    ExpectParts(ComplexQuotient({1e-300, 1e-300}, {1e-300, 1e-300}), 1, 0);
+    ExpectParts(ComplexProduct({1e300, 1e300}, {1e10, -1e10}), INFINITY, 0);
     EXPECT_EQ(ComplexModulus({3, 4}), 5.0);
-    EXPECT_EQ(ComplexModulus({-3, -4}), 5.0);
+    EXPECT_EQ(ComplexModulus({-3e200, -4e200}), 4.9999999999999995e+200); // of these doubles
+    EXPECT_EQ(ComplexModulus({3e-310, 4e-310}), 5e-310);
     EXPECT_EQ(ComplexModulus({0, 0}), 0.0);
-    // The squares overflow although the modulus itself would fit.
-    EXPECT_TRUE(std::isinf(ComplexModulus({1e200, 1e200})));
-    // And underflow to zero for tiny parts.
-    EXPECT_EQ(ComplexModulus({1e-200, 1e-200}), 0.0);
+    EXPECT_EQ(ComplexModulus({NAN, -INFINITY}), INFINITY);
 }
