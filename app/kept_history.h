@@ -33,7 +33,6 @@ class KeptHistory {
 
     // Off, nothing is read or written and the file stays as it is.
     void SetEnabled(bool enabled) { enabled_ = enabled; }
-    bool Enabled() const { return enabled_; }
 
     // The newest calculations, oldest first; the file is trimmed when it holds too many.
     // problem is set to the line that says why the history cannot be saved, if it cannot.

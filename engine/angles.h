@@ -2,6 +2,9 @@
 // same whichever function or angle unit leads to it.
 #pragma once
 
+// The double nearest pi: the constant pi of the expression language and of every formula.
+constexpr double kPi = 3.141592653589793;
+
 // (pi * x) * c, c the double nearest 1/180: a multiplication by the stored reciprocal.
 double DegreesToRadians(double x);
 // (x / pi) * 180.

@@ -5,11 +5,11 @@
 #include <limits>
 #include <utility>
 
+#include "engine/angles.h"
 #include "engine/trigonometry.h"
 
 namespace {
 
-constexpr double kPi = 3.141592653589793;
 constexpr double kHalfPi = 1.5707963267948966;
 constexpr double kLn2 = 0.6931471805599453;
 constexpr double kLog10OfE = 0.4342944819032518;

@@ -20,9 +20,6 @@ Value MakeInteger(int32_t n);
 Value MakeDouble(double x);
 Value MakeComplex(double re, double im);
 
-// Truncates toward zero to 64 bits, then keeps the low 32 bits (3e9 gives 3e9 - 2^32).
-// Not-a-number gives 0; infinities and values beyond 64 bits saturate first.
-int32_t AsInteger(const Value& v);
 double AsDouble(const Value& v);
 double RealPart(const Value& v);
 double ImagPart(const Value& v);
