@@ -26,13 +26,7 @@ Refusal ApplyUnary(Opcode op, const Value& a, bool radians, Value* out) {
     const bool complex = a.kind == ValueKind::Complex;
     if (IsFunction(op)) {
         const FunctionEntry& function = FunctionOf(op);
-        if (!complex) {
-            *out = function.real(a, radians);
-        } else if (function.complex != nullptr) {
-            *out = function.complex(ToComplex(a), radians);
-        } else {
-            return Refusal::NotImplemented;
-        }
+        *out = complex ? function.complex(ToComplex(a), radians) : function.real(a, radians);
         return Refusal::None;
     }
     if (op == Opcode::Negate) {
@@ -162,12 +156,6 @@ Refusal Step(const TokenProgram& program, Opcode op, bool radians, int32_t* next
     return verdict;
 }
 
-// A function without a complex form is named in front of the refusal's text.
-std::string RefusalOf(Opcode op, Refusal refusal) {
-    std::string text = refusal == Refusal::NotImplemented ? FunctionOf(op).refusal : "";
-    return text + RefusalText(refusal);
-}
-
 } // namespace
 
 bool RunTokenProgram(const TokenProgram& program, EvalFlags flags, Value* result,
@@ -177,9 +165,8 @@ bool RunTokenProgram(const TokenProgram& program, EvalFlags flags, Value* result
     ValueStackInit(&stack);
     int32_t nextLiteral = 0;
     Refusal verdict = Refusal::None;
-    Opcode op = Opcode::PushLiteral;
     for (int32_t next = 0; next < program.ops.count && verdict == Refusal::None; ++next) {
-        op = OpcodeAt(program, next);
+        const Opcode op = OpcodeAt(program, next);
         verdict =
             IsKnown(op) ? Step(program, op, radians, &nextLiteral, &stack) : Refusal::ParsingFailed;
     }
@@ -190,6 +177,6 @@ bool RunTokenProgram(const TokenProgram& program, EvalFlags flags, Value* result
     if (verdict == Refusal::None) {
         return true;
     }
-    *error = RefusalOf(op, verdict);
+    *error = RefusalText(verdict);
     return false;
 }

@@ -18,10 +18,8 @@ struct FunctionEntry {
     Opcode opcode;
     // Of an Integer or Double argument, with the angle unit.
     Value (*real)(const Value& x, bool radians);
-    // Of a Complex argument; none where the function has no complex form, and then a
-    // Complex argument is refused with the text below.
+    // Of a Complex argument, with the angle unit.
     Value (*complex)(ComplexNumber z, bool radians);
-    const char* refusal;
 };
 
 namespace FunctionForms {
@@ -51,32 +49,28 @@ inline constexpr FunctionEntry kFunctions[] = {
      },
      [](ComplexNumber z, bool radians) {
          return FunctionForms::Complex(ComplexSine(FunctionForms::ToRadians(z, radians)));
-     },
-     "sin(complex)"},
+     }},
     {"asin", Opcode::Asin,
      [](const Value& x, bool radians) {
          return FunctionForms::Real(ToDegreesIfDegrees(std::asin(AsDouble(x)), radians));
      },
      [](ComplexNumber z, bool radians) {
          return FunctionForms::InDegrees(ComplexArcSine(z), radians);
-     },
-     "asin(complex)"},
+     }},
     {"cos", Opcode::Cos,
      [](const Value& x, bool radians) {
          return FunctionForms::Real(Cosine(ToRadiansIfDegrees(AsDouble(x), radians)));
      },
      [](ComplexNumber z, bool radians) {
          return FunctionForms::Complex(ComplexCosine(FunctionForms::ToRadians(z, radians)));
-     },
-     "cos(complex)"},
+     }},
     {"acos", Opcode::Acos,
      [](const Value& x, bool radians) {
          return FunctionForms::Real(ToDegreesIfDegrees(std::acos(AsDouble(x)), radians));
      },
      [](ComplexNumber z, bool radians) {
          return FunctionForms::InDegrees(ComplexArcCosine(z), radians);
-     },
-     "acos(complex)"},
+     }},
     // The quotient, so that 90 degrees gives a large finite number.
     {"tan", Opcode::Tan,
      [](const Value& x, bool radians) {
@@ -85,58 +79,50 @@ inline constexpr FunctionEntry kFunctions[] = {
      },
      [](ComplexNumber z, bool radians) {
          return FunctionForms::Complex(ComplexTangent(FunctionForms::ToRadians(z, radians)));
-     },
-     "tan(complex)"},
+     }},
     {"atan", Opcode::Atan,
      [](const Value& x, bool radians) {
          return FunctionForms::Real(ToDegreesIfDegrees(std::atan2(AsDouble(x), 1.0), radians));
      },
      [](ComplexNumber z, bool radians) {
          return FunctionForms::InDegrees(ComplexArcTangent(z), radians);
-     },
-     "atan(complex)"},
+     }},
     {"rad", Opcode::Rad,
      [](const Value& x, bool) { return FunctionForms::Real(DegreesToRadians(AsDouble(x))); },
      [](ComplexNumber z, bool) {
          return MakeComplex(DegreesToRadians(z.re), DegreesToRadians(z.im));
-     },
-     "rad(complex)"},
+     }},
     {"deg", Opcode::Deg,
      [](const Value& x, bool) { return FunctionForms::Real(RadiansToDegrees(AsDouble(x))); },
      [](ComplexNumber z, bool) {
          return MakeComplex(RadiansToDegrees(z.re), RadiansToDegrees(z.im));
-     },
-     "deg(complex)"},
+     }},
     {"log10", Opcode::Log10,
      [](const Value& x, bool) { return FunctionForms::Real(std::log10(AsDouble(x))); },
-     [](ComplexNumber z, bool) { return FunctionForms::Complex(ComplexDecimalLogarithm(z)); },
-     "log10(complex)"},
+     [](ComplexNumber z, bool) { return FunctionForms::Complex(ComplexDecimalLogarithm(z)); }},
     {"log2", Opcode::Log2,
      [](const Value& x, bool) {
          return FunctionForms::Real(std::log(AsDouble(x)) / std::log(2.0));
      },
-     [](ComplexNumber z, bool) { return FunctionForms::Complex(ComplexBinaryLogarithm(z)); },
-     "log2(complex)"},
+     [](ComplexNumber z, bool) { return FunctionForms::Complex(ComplexBinaryLogarithm(z)); }},
     {"ln", Opcode::Ln,
      [](const Value& x, bool) { return FunctionForms::Real(std::log(AsDouble(x))); },
-     [](ComplexNumber z, bool) { return FunctionForms::Complex(ComplexLogarithm(z)); },
-     "ln(complex)"},
+     [](ComplexNumber z, bool) { return FunctionForms::Complex(ComplexLogarithm(z)); }},
     // A negative Double keeps its real root, not a number; a Complex value has its root.
     {"sqrt", Opcode::Sqrt,
      [](const Value& x, bool) { return FunctionForms::Real(std::sqrt(AsDouble(x))); },
-     [](ComplexNumber z, bool) { return FunctionForms::Complex(ComplexSquareRoot(z)); },
-     "sqrt(complex)"},
+     [](ComplexNumber z, bool) { return FunctionForms::Complex(ComplexSquareRoot(z)); }},
     {"re", Opcode::Re, [](const Value& x, bool) { return FunctionForms::Real(AsDouble(x)); },
-     [](ComplexNumber z, bool) { return FunctionForms::Real(z.re); }, "re(complex)"},
+     [](ComplexNumber z, bool) { return FunctionForms::Real(z.re); }},
     {"im", Opcode::Im, [](const Value&, bool) { return FunctionForms::Real(0.0); },
-     [](ComplexNumber z, bool) { return FunctionForms::Real(z.im); }, "im(complex)"},
+     [](ComplexNumber z, bool) { return FunctionForms::Real(z.im); }},
     // An Integer keeps its kind: the most negative one stays itself.
     {"abs", Opcode::Abs,
      [](const Value& x, bool) {
          return x.kind == ValueKind::Integer ? MakeInteger(IntegerAbsolute(x.number.integer))
                                              : FunctionForms::Real(std::fabs(x.number.real));
      },
-     [](ComplexNumber z, bool) { return FunctionForms::Real(ComplexModulus(z)); }, "abs(complex)"},
+     [](ComplexNumber z, bool) { return FunctionForms::Real(ComplexModulus(z)); }},
 };
 
 constexpr int32_t kFunctionCount = static_cast<int32_t>(sizeof kFunctions / sizeof kFunctions[0]);
