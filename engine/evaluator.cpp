@@ -120,9 +120,13 @@ Refusal ApplyBinary(Opcode op, const Value& a, const Value& b, Value* out) {
     return ApplyArithmetic(op, kind, a, b, out);
 }
 
+bool TakesTwoOperands(Opcode op) {
+    return op >= Opcode::Add && op <= Opcode::Power;
+}
+
 bool IsKnown(Opcode op) {
-    return (op >= Opcode::PushLiteral && op <= Opcode::Negate) || IsFunction(op) ||
-           (op >= Opcode::Add && op <= Opcode::Power);
+    return (op >= Opcode::PushLiteral && op <= Opcode::Negate) || TakesTwoOperands(op) ||
+           IsFunction(op);
 }
 
 // One opcode: pops its operands, pushes its result.
@@ -141,7 +145,7 @@ Refusal Step(const TokenProgram& program, Opcode op, bool radians, int32_t* next
         return Refusal::ParsingFailed;
     }
     Refusal verdict;
-    if (Code(op) > kLastUnaryOpcode) {
+    if (TakesTwoOperands(op)) {
         b = a;
         if (!ValueStackPop(stack, &a)) {
             return Refusal::ParsingFailed;
