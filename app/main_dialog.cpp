@@ -6,7 +6,6 @@
 #include "app/about_dialog.h"
 #include "app/application.h"
 #include "app/edit_box_wrapping.h"
-#include "app/insert_menu.h"
 #include "app/window_menu_options.h"
 #include "engine/answer_completion.h"
 #include "engine/evaluate.h"
@@ -58,12 +57,9 @@ HICON LoadProgramIcon(HINSTANCE instance, int widthMetric, int heightMetric) {
 } // namespace
 
 MainDialog::~MainDialog() {
-    // The window goes before the menu and the icons it uses.
+    // The window goes before the menus and the icons it uses.
     if (window_ != nullptr) {
         DestroyWindow(window_);
-    }
-    if (menu_ != nullptr) {
-        DestroyMenu(menu_);
     }
     if (largeIcon_ != nullptr) {
         DestroyIcon(largeIcon_);
@@ -258,11 +254,7 @@ bool MainDialog::OnInitDialog(const WindowMessage&, LRESULT* result) {
     CenterOnOwner(window_, nullptr);
     TranslateDialog(kMainDialogTexts, window_, static_cast<int>(std::size(kMainDialogTexts)));
 
-    menu_ = LoadMenuA(instance_, MAKEINTRESOURCEA(IDR_INSERT_MENU));
-    if (menu_ != nullptr) {
-        insertMenu_ = GetSubMenu(menu_, 0);
-        TranslateMenu(insertMenu_, kInsertMenuTexts, static_cast<int>(std::size(kInsertMenuTexts)));
-    }
+    insertMenu_.Build();
     historyMenu_.Load(instance_);
     AddWindowMenuOptions(window_, settings_);
 
@@ -302,14 +294,12 @@ bool MainDialog::OnAbout(const WindowMessage&, LRESULT*) {
 bool MainDialog::OnInsert(const WindowMessage&, LRESULT*) {
     RECT button;
     GetWindowRect(GetDlgItem(window_, IDC_INSERT), &button);
-    const UINT command = static_cast<UINT>(TrackPopupMenu(insertMenu_, TPM_RETURNCMD, button.left,
-                                                          button.bottom, 0, window_, nullptr));
-    if (command == 0) {
+    const char* text = insertMenu_.Choose(window_, {button.left, button.bottom});
+    if (text == nullptr) {
         return true;
     }
     // Inserted at the caret like typing, replacing any selection; the caret ends after it.
-    SendDlgItemMessageA(window_, IDC_INPUT, EM_REPLACESEL, TRUE,
-                        reinterpret_cast<LPARAM>(InsertTextOf(command)));
+    SendDlgItemMessageA(window_, IDC_INPUT, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(text));
     SetFocus(GetDlgItem(window_, IDC_INPUT));
     return true;
 }

@@ -12,6 +12,7 @@
 #include "app/expression_recall.h"
 #include "app/history_menu.h"
 #include "app/history_results.h"
+#include "app/insert_menu.h"
 #include "app/kept_history.h"
 #include "app/resource.h"
 #include "app/settings.h"
@@ -70,8 +71,7 @@ class MainDialog final : public DialogWindow, public MessageFilter {
     size_t AppendHistoryText(const std::string& text);
 
     HINSTANCE instance_ = nullptr;
-    HMENU menu_ = nullptr;       // menu resource, kept for the dialog's lifetime
-    HMENU insertMenu_ = nullptr; // its first sub-menu, the Insert pop-up
+    InsertPopup insertMenu_;
     HICON largeIcon_ = nullptr;
     HICON smallIcon_ = nullptr;
     ExpressionRecall recall_;

@@ -1,20 +1,33 @@
-// The functions of the expression language, one entry each: the grammar, the evaluator and
-// abacon-eval's help take their names and forms from here. A new function is one more entry,
-// whose opcode follows from its place, and its item in the window's Insert menu.
+// The functions of the expression language, one entry each: the grammar, the evaluator, the
+// window's Insert menu and abacon-eval's help take them from here. A new function is one more
+// entry; its opcode follows from its place.
 #pragma once
 
 #include <cmath>
 #include <cstddef>
 #include <cstdint>
 
+#include "base/translation_keys.h"
 #include "engine/angles.h"
 #include "engine/complex_functions.h"
 #include "engine/integer_math.h"
 #include "engine/trigonometry.h"
 #include "engine/value.h"
 
+// The functions' places in the window's Insert menu.
+enum class FunctionGroup : int32_t {
+    Arithmetic,
+    Trigonometric,
+    AngleUnits,
+    Logarithmic,
+    ComplexParts
+};
+
 struct FunctionEntry {
     const char* name;
+    FunctionGroup group;
+    // The key of its label in the Insert menu; kNoKey shows the name and "()".
+    int32_t label;
     // Of an Integer or Double argument, with the angle unit.
     Value (*real)(const Value& x, bool radians);
     // Of a Complex argument, with the angle unit.
@@ -40,31 +53,31 @@ inline Value InDegrees(ComplexNumber z, bool radians) {
 
 } // namespace FunctionForms
 
-// Their order gives their opcodes and the order in which the grammar tries the names and
-// abacon-eval lists them.
+// Their order gives their opcodes, the order in which the grammar tries the names and
+// abacon-eval lists them, and their order within each group of the Insert menu.
 inline constexpr FunctionEntry kFunctions[] = {
-    {"sin",
+    {"sin", FunctionGroup::Trigonometric, kNoKey,
      [](const Value& x, bool radians) {
          return FunctionForms::Real(Sine(ToRadiansIfDegrees(AsDouble(x), radians)));
      },
      [](ComplexNumber z, bool radians) {
          return FunctionForms::Complex(ComplexSine(FunctionForms::ToRadians(z, radians)));
      }},
-    {"asin",
+    {"asin", FunctionGroup::Trigonometric, kNoKey,
      [](const Value& x, bool radians) {
          return FunctionForms::Real(ToDegreesIfDegrees(std::asin(AsDouble(x)), radians));
      },
      [](ComplexNumber z, bool radians) {
          return FunctionForms::InDegrees(ComplexArcSine(z), radians);
      }},
-    {"cos",
+    {"cos", FunctionGroup::Trigonometric, kNoKey,
      [](const Value& x, bool radians) {
          return FunctionForms::Real(Cosine(ToRadiansIfDegrees(AsDouble(x), radians)));
      },
      [](ComplexNumber z, bool radians) {
          return FunctionForms::Complex(ComplexCosine(FunctionForms::ToRadians(z, radians)));
      }},
-    {"acos",
+    {"acos", FunctionGroup::Trigonometric, kNoKey,
      [](const Value& x, bool radians) {
          return FunctionForms::Real(ToDegreesIfDegrees(std::acos(AsDouble(x)), radians));
      },
@@ -72,7 +85,7 @@ inline constexpr FunctionEntry kFunctions[] = {
          return FunctionForms::InDegrees(ComplexArcCosine(z), radians);
      }},
     // The quotient, so that 90 degrees gives a large finite number.
-    {"tan",
+    {"tan", FunctionGroup::Trigonometric, kNoKey,
      [](const Value& x, bool radians) {
          const double r = ToRadiansIfDegrees(AsDouble(x), radians);
          return FunctionForms::Real(Sine(r) / Cosine(r));
@@ -80,44 +93,51 @@ inline constexpr FunctionEntry kFunctions[] = {
      [](ComplexNumber z, bool radians) {
          return FunctionForms::Complex(ComplexTangent(FunctionForms::ToRadians(z, radians)));
      }},
-    {"atan",
+    {"atan", FunctionGroup::Trigonometric, kNoKey,
      [](const Value& x, bool radians) {
          return FunctionForms::Real(ToDegreesIfDegrees(std::atan2(AsDouble(x), 1.0), radians));
      },
      [](ComplexNumber z, bool radians) {
          return FunctionForms::InDegrees(ComplexArcTangent(z), radians);
      }},
-    {"rad", [](const Value& x, bool) { return FunctionForms::Real(DegreesToRadians(AsDouble(x))); },
+    {"rad", FunctionGroup::AngleUnits, TextId::MenuRadians,
+     [](const Value& x, bool) { return FunctionForms::Real(DegreesToRadians(AsDouble(x))); },
      [](ComplexNumber z, bool) {
          return MakeComplex(DegreesToRadians(z.re), DegreesToRadians(z.im));
      }},
-    {"deg", [](const Value& x, bool) { return FunctionForms::Real(RadiansToDegrees(AsDouble(x))); },
+    {"deg", FunctionGroup::AngleUnits, TextId::MenuDegrees,
+     [](const Value& x, bool) { return FunctionForms::Real(RadiansToDegrees(AsDouble(x))); },
      [](ComplexNumber z, bool) {
          return MakeComplex(RadiansToDegrees(z.re), RadiansToDegrees(z.im));
      }},
-    {"log10", [](const Value& x, bool) { return FunctionForms::Real(std::log10(AsDouble(x))); },
+    {"log10", FunctionGroup::Logarithmic, TextId::MenuLogDecadic,
+     [](const Value& x, bool) { return FunctionForms::Real(std::log10(AsDouble(x))); },
      [](ComplexNumber z, bool) { return FunctionForms::Complex(ComplexDecimalLogarithm(z)); }},
-    {"log2",
+    {"log2", FunctionGroup::Logarithmic, TextId::MenuLogBinary,
      [](const Value& x, bool) {
          return FunctionForms::Real(std::log(AsDouble(x)) / std::log(2.0));
      },
      [](ComplexNumber z, bool) { return FunctionForms::Complex(ComplexBinaryLogarithm(z)); }},
-    {"ln", [](const Value& x, bool) { return FunctionForms::Real(std::log(AsDouble(x))); },
+    {"ln", FunctionGroup::Logarithmic, TextId::MenuLogNatural,
+     [](const Value& x, bool) { return FunctionForms::Real(std::log(AsDouble(x))); },
      [](ComplexNumber z, bool) { return FunctionForms::Complex(ComplexLogarithm(z)); }},
-    // A negative Double keeps its real root, not a number; a Complex value has its root.
-    {"sqrt", [](const Value& x, bool) { return FunctionForms::Real(std::sqrt(AsDouble(x))); },
-     [](ComplexNumber z, bool) { return FunctionForms::Complex(ComplexSquareRoot(z)); }},
-    {"re", [](const Value& x, bool) { return FunctionForms::Real(AsDouble(x)); },
-     [](ComplexNumber z, bool) { return FunctionForms::Real(z.re); }},
-    {"im", [](const Value&, bool) { return FunctionForms::Real(0.0); },
-     [](ComplexNumber z, bool) { return FunctionForms::Real(z.im); }},
     // An Integer keeps its kind: the most negative one stays itself.
-    {"abs",
+    {"abs", FunctionGroup::Arithmetic, kNoKey,
      [](const Value& x, bool) {
          return x.kind == ValueKind::Integer ? MakeInteger(IntegerAbsolute(x.number.integer))
                                              : FunctionForms::Real(std::fabs(x.number.real));
      },
      [](ComplexNumber z, bool) { return FunctionForms::Real(ComplexModulus(z)); }},
+    // A negative Double keeps its real root, not a number; a Complex value has its root.
+    {"sqrt", FunctionGroup::Arithmetic, TextId::MenuSquareRoot,
+     [](const Value& x, bool) { return FunctionForms::Real(std::sqrt(AsDouble(x))); },
+     [](ComplexNumber z, bool) { return FunctionForms::Complex(ComplexSquareRoot(z)); }},
+    {"re", FunctionGroup::ComplexParts, TextId::MenuReal,
+     [](const Value& x, bool) { return FunctionForms::Real(AsDouble(x)); },
+     [](ComplexNumber z, bool) { return FunctionForms::Real(z.re); }},
+    {"im", FunctionGroup::ComplexParts, TextId::MenuImag,
+     [](const Value&, bool) { return FunctionForms::Real(0.0); },
+     [](ComplexNumber z, bool) { return FunctionForms::Real(z.im); }},
 };
 
 constexpr int32_t kFunctionCount = static_cast<int32_t>(sizeof kFunctions / sizeof kFunctions[0]);

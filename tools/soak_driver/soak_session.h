@@ -58,7 +58,6 @@ class SoakSession {
     bool About();
     bool HistoryMenu();
     bool InsertMenu();
-    bool LoadInsertMenu();
 
     void ReplaceSelection(const std::string& text);
     // Waits until the program has handled what was posted to it, answering all the while.
@@ -76,7 +75,7 @@ class SoakSession {
     std::string appData_;
     RemoteProcess process_;
     HWND main_ = nullptr;
-    // What each item of the Insert menu's pop-ups types, read from the program's own menu.
+    // What each item of the Insert menu's pop-ups types.
     std::vector<std::vector<std::string>> insertItems_;
 
     // The model.
