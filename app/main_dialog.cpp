@@ -29,8 +29,7 @@ const MessageEntry<MainDialog> MainDialog::kMessages[] = {
     ForCommand(IDOK, &MainDialog::OnCalculate),
     ForCommand(IDC_QUIT, &MainDialog::OnQuit),
     ForSystemCommand(SC_CLOSE, &MainDialog::OnQuit),
-    ForSystemCommand(IDM_TOPMOST, &MainDialog::OnTopmost),
-    ForSystemCommand(IDM_KEEP_HISTORY, &MainDialog::OnKeepHistory),
+    ForMessage(WM_SYSCOMMAND, &MainDialog::OnWindowMenuOption),
     ForMessage(kRestoreHistoryMessage, &MainDialog::OnRestoreHistory),
 };
 
@@ -257,6 +256,11 @@ bool MainDialog::OnInitDialog(const WindowMessage&, LRESULT* result) {
     insertMenu_.Build();
     historyMenu_.Load(instance_);
     AddWindowMenuOptions(window_, settings_);
+    for (const SettingRow& row : kSettings) {
+        if (row.menuLabel != kNoKey) {
+            ApplyOption(row.id, settings_.Flag(row.id));
+        }
+    }
 
     largeIcon_ = LoadProgramIcon(instance_, SM_CXICON, SM_CYICON);
     smallIcon_ = LoadProgramIcon(instance_, SM_CXSMICON, SM_CYSMICON);
@@ -274,15 +278,16 @@ bool MainDialog::OnInitDialog(const WindowMessage&, LRESULT* result) {
     StopWrappingWhenLong(GetDlgItem(window_, IDC_HISTORY), WS_HSCROLL);
     StopWrappingWhenLong(GetDlgItem(window_, IDC_INPUT), 0);
     ReadOptions();
-    kept_.SetEnabled(settings_.KeepHistory());
     PostMessageA(window_, kRestoreHistoryMessage, 0, 0);
     *result = TRUE;
     return true;
 }
 
 void MainDialog::ReadOptions() {
-    CheckDlgButton(window_, IDC_FLOATING, settings_.Doubles() ? BST_CHECKED : BST_UNCHECKED);
-    CheckDlgButton(window_, settings_.Radians() ? IDC_RADIANS : IDC_DEGREES, BST_CHECKED);
+    CheckDlgButton(window_, IDC_FLOATING,
+                   settings_.Flag(SettingId::Doubles) ? BST_CHECKED : BST_UNCHECKED);
+    CheckDlgButton(window_, settings_.Flag(SettingId::Radians) ? IDC_RADIANS : IDC_DEGREES,
+                   BST_CHECKED);
 }
 
 bool MainDialog::OnAbout(const WindowMessage&, LRESULT*) {
@@ -386,20 +391,33 @@ bool MainDialog::OnRestoreHistory(const WindowMessage&, LRESULT*) {
 }
 
 bool MainDialog::OnQuit(const WindowMessage&, LRESULT*) {
-    settings_.SetDoubles(CheckState(window_, IDC_FLOATING));
-    settings_.SetRadians(CheckState(window_, IDC_RADIANS));
+    settings_.SetFlag(SettingId::Doubles, CheckState(window_, IDC_FLOATING));
+    settings_.SetFlag(SettingId::Radians, CheckState(window_, IDC_RADIANS));
     DestroyWindow(window_);
     PostQuitMessage(0);
     return true;
 }
 
-bool MainDialog::OnTopmost(const WindowMessage&, LRESULT*) {
-    ToggleTopmost(window_, settings_);
+bool MainDialog::OnWindowMenuOption(const WindowMessage& message, LRESULT*) {
+    SettingId id;
+    if (!OptionOfCommand(static_cast<UINT>(message.wParam & 0xFFF0), &id)) {
+        return false;
+    }
+    ApplyOption(id, ToggleWindowMenuOption(window_, settings_, id));
     return true;
 }
 
-// From now on the file is written or left alone; the history shown stays as it is.
-bool MainDialog::OnKeepHistory(const WindowMessage&, LRESULT*) {
-    kept_.SetEnabled(ToggleKeepHistory(window_, settings_));
-    return true;
+// What each option of the window menu does, at the start and when it changes.
+void MainDialog::ApplyOption(SettingId id, bool on) {
+    switch (id) {
+    case SettingId::Topmost:
+        PutOnTop(window_, on);
+        break;
+    case SettingId::KeepHistory:
+        // From now on the file is written or left alone; the history shown stays as it is.
+        kept_.SetEnabled(on);
+        break;
+    default:
+        break;
+    }
 }

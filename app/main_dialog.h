@@ -51,8 +51,7 @@ class MainDialog final : public DialogWindow, public MessageFilter {
     bool OnInsert(const WindowMessage& message, LRESULT* result);
     bool OnCalculate(const WindowMessage& message, LRESULT* result);
     bool OnQuit(const WindowMessage& message, LRESULT* result);
-    bool OnTopmost(const WindowMessage& message, LRESULT* result);
-    bool OnKeepHistory(const WindowMessage& message, LRESULT* result);
+    bool OnWindowMenuOption(const WindowMessage& message, LRESULT* result);
     bool OnRestoreHistory(const WindowMessage& message, LRESULT* result);
 
     bool InterceptInput(MSG* msg);
@@ -66,6 +65,7 @@ class MainDialog final : public DialogWindow, public MessageFilter {
     void InsertResultAt(size_t index);
 
     void ReadOptions();
+    void ApplyOption(SettingId id, bool on);
     void ShowInInput(const std::string& text);
     size_t AppendHistoryLine(const std::string& line);
     size_t AppendHistoryText(const std::string& text);

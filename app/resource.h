@@ -31,7 +31,3 @@
 #define IDM_HISTORY_INSERT_RESULT 262
 #define IDM_HISTORY_SELECT_ALL 263
 #define IDM_HISTORY_CLEAR 264
-
-// The window menu's own items. The system uses the low four bits of a system command.
-#define IDM_TOPMOST 0x0110
-#define IDM_KEEP_HISTORY 0x0120

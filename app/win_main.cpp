@@ -54,7 +54,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE /*previousInstance*/, LPSTR com
 
     // Empty when there is no saved language: the catalogue then asks for one.
     char language[kLanguageNameSize] = {};
-    settings.Language().copy(language, kLanguageNameSize - 1);
+    settings.Text(SettingId::Language).copy(language, kLanguageNameSize - 1);
 
     DialogLanguageChooser chooser(nullptr);
     if (!TranslationInit(ApplicationKeys(), kTranslationKeyCount, kProgramVersion, language,
@@ -67,7 +67,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE /*previousInstance*/, LPSTR com
                   problem.empty() ? nullptr : problem.c_str(), MB_SETFOREGROUND);
         return 0;
     }
-    settings.SetLanguage(language);
+    settings.SetText(SettingId::Language, language);
 
     Application::Initialize(instance);
     int result = RunMainWindow(commandLine, showCommand);

@@ -108,8 +108,9 @@ void MainDialogTest::SetUp() {
     TranslationUseTable(keys, kTranslationKeyCount);
 
     keyExisted_ = SettingsKeyExists();
-    doubles_ = std::make_unique<SavedSetting>("Doubles");
-    radians_ = std::make_unique<SavedSetting>("Radians");
+    for (const SettingRow& row : kSettings) {
+        saved_.push_back(std::make_unique<SavedSetting>(row.name));
+    }
 
     SetEnvironmentVariableA("APPDATA", appData_.Path("AppData").c_str());
     Application::Initialize(GetModuleHandleA(nullptr));
@@ -125,8 +126,7 @@ void MainDialogTest::TearDown() {
     Application::UnregisterLoop();
     Application::Terminate();
 
-    doubles_.reset();
-    radians_.reset();
+    saved_.clear();
     if (!keyExisted_) {
         RegDeleteKeyA(HKEY_CURRENT_USER, kSettingsKeyPath);
     }

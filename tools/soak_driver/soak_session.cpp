@@ -6,6 +6,7 @@
 
 #include "app/insert_menu.h"
 #include "app/resource.h"
+#include "app/settings.h"
 #include "tools/drive/remote_window.h"
 
 namespace {
@@ -401,17 +402,17 @@ bool SoakSession::ToggleOption(int control) {
     return SyncAndCheck();
 }
 
-bool SoakSession::WindowMenuOption(UINT command) {
-    const bool topmost = command == IDM_TOPMOST;
+bool SoakSession::WindowMenuOption(SettingId id) {
+    const bool topmost = id == SettingId::Topmost;
     Log(topmost ? "window menu: Always on top" : "window menu: Keep history between starts");
-    PostMessageA(main_, WM_SYSCOMMAND, command, 0);
+    PostMessageA(main_, WM_SYSCOMMAND, MenuCommandOf(id), 0);
     bool& option = topmost ? topmost_ : keepHistory_;
     option = !option;
     (topmost ? topmostSaved_ : keepSaved_) = true;
     if (!SyncAndCheck()) {
         return false;
     }
-    if (SettingDword(topmost ? "Topmost" : "KeepHistory") != (option ? 1 : 0)) {
+    if (SettingDword(RowOf(id).name) != (option ? 1 : 0)) {
         return Fail("the option is not saved at once");
     }
     if (topmost && ((GetWindowLongA(main_, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0) != topmost_) {
@@ -630,7 +631,7 @@ bool SoakSession::Step() {
         return ToggleOption(controls[Below(3)]);
     }
     if (pick < 193) {
-        return WindowMenuOption(Below(2) == 0 ? IDM_TOPMOST : IDM_KEEP_HISTORY);
+        return WindowMenuOption(Below(2) == 0 ? SettingId::Topmost : SettingId::KeepHistory);
     }
     if (pick < 197) {
         return About();

@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "app/settings.h"
 #include "support/history_records.h"
 #include "tools/drive/remote_process.h"
 #include "tools/soak_driver/eval_oracle.h"
@@ -54,7 +55,7 @@ class SoakSession {
     bool SelectAll();
     bool CopyInInput();
     bool ToggleOption(int control);
-    bool WindowMenuOption(UINT command);
+    bool WindowMenuOption(SettingId id);
     bool About();
     bool HistoryMenu();
     bool InsertMenu();
