@@ -1,18 +1,14 @@
 #include "app/main_dialog.h"
 
-#include <algorithm>
 #include <iterator>
 
 #include "app/about_dialog.h"
 #include "app/application.h"
+#include "app/edit_box_text.h"
 #include "app/edit_box_wrapping.h"
 #include "app/window_menu_options.h"
-#include "engine/answer_completion.h"
-#include "engine/evaluate.h"
-#include "engine/value_text.h"
 #include "support/center_window.h"
 #include "support/clipboard_text.h"
-#include "support/history_records.h"
 #include "support/window_text.h"
 
 namespace {
@@ -121,7 +117,7 @@ bool MainDialog::InterceptInput(MSG* msg) {
         if (msg->hwnd == history) {
             // The history box selects the word first, which tells where the click was.
             DispatchMessageA(msg);
-            OnHistoryDoubleClick();
+            InsertResultAt(SelectionOf(history).first);
             return true;
         }
         return false;
@@ -132,7 +128,7 @@ bool MainDialog::InterceptInput(MSG* msg) {
 
 // Clears the input, and ends a recall; the window stays open.
 void MainDialog::OnEscape() {
-    recall_.Cancel();
+    session_.Recall().Cancel();
     HWND input = GetDlgItem(window_, IDC_INPUT);
     if (GetWindowTextLengthA(input) > 0) {
         SetWindowTextA(input, "");
@@ -143,60 +139,37 @@ void MainDialog::OnEscape() {
 bool MainDialog::OnRecallOlder() {
     HWND input = GetDlgItem(window_, IDC_INPUT);
     std::string text;
-    if (SendMessageA(input, EM_LINEFROMCHAR, static_cast<WPARAM>(-1), 0) != 0 ||
-        !recall_.Older(WindowText(input), &text)) {
+    if (!CaretOnFirstLine(input) || !session_.Recall().Older(WindowText(input), &text)) {
         return false;
     }
-    ShowInInput(text);
+    ShowWithCaretAtEnd(window_, IDC_INPUT, text);
     return true;
 }
 
 // Down on the input's last line; elsewhere Down moves the caret as always.
 bool MainDialog::OnRecallNewer() {
-    HWND input = GetDlgItem(window_, IDC_INPUT);
-    const LRESULT lastLine = SendMessageA(input, EM_GETLINECOUNT, 0, 0) - 1;
     std::string text;
-    if (SendMessageA(input, EM_LINEFROMCHAR, static_cast<WPARAM>(-1), 0) != lastLine ||
-        !recall_.Newer(&text)) {
+    if (!CaretOnLastLine(GetDlgItem(window_, IDC_INPUT)) || !session_.Recall().Newer(&text)) {
         return false;
     }
-    ShowInInput(text);
+    ShowWithCaretAtEnd(window_, IDC_INPUT, text);
     return true;
-}
-
-void MainDialog::ShowInInput(const std::string& text) {
-    SetDlgItemTextA(window_, IDC_INPUT, text.c_str());
-    HWND input = GetDlgItem(window_, IDC_INPUT); // the box may have been replaced for the text
-    const WPARAM end = static_cast<WPARAM>(GetWindowTextLengthA(input));
-    SendMessageA(input, EM_SETSEL, end, static_cast<LPARAM>(end));
-    SendMessageA(input, EM_SCROLLCARET, 0, 0);
-}
-
-void MainDialog::OnHistoryDoubleClick() {
-    DWORD first = 0;
-    SendDlgItemMessageA(window_, IDC_HISTORY, EM_GETSEL, reinterpret_cast<WPARAM>(&first), 0);
-    InsertResultAt(first);
 }
 
 // A result line puts its result at the input's caret, replacing any selection.
 void MainDialog::InsertResultAt(size_t index) {
     std::string result;
-    if (!results_.At(index, &result)) {
-        return;
+    if (session_.Results().At(index, &result)) {
+        ReplaceSelection(window_, IDC_INPUT, result);
+        SetFocus(GetDlgItem(window_, IDC_INPUT));
     }
-    SendDlgItemMessageA(window_, IDC_INPUT, EM_REPLACESEL, TRUE,
-                        reinterpret_cast<LPARAM>(result.c_str()));
-    SetFocus(GetDlgItem(window_, IDC_INPUT));
 }
 
 // With nothing selected, the newest result as shown; with a selection, the edit box copies it.
 bool MainDialog::OnCopyInInput(HWND input) {
-    DWORD first = 0;
-    DWORD last = 0;
-    SendMessageA(input, EM_GETSEL, reinterpret_cast<WPARAM>(&first),
-                 reinterpret_cast<LPARAM>(&last));
+    const EditSelection selection = SelectionOf(input);
     std::string shown;
-    if (first != last || !results_.Newest(&shown)) {
+    if (selection.first != selection.last || !session_.Results().Newest(&shown)) {
         return false;
     }
     CopyToClipboard(window_, shown);
@@ -205,13 +178,11 @@ bool MainDialog::OnCopyInInput(HWND input) {
 
 void MainDialog::OnHistoryMenu(const MSG& msg) {
     const HistoryMenuPlace place = PlaceOfHistoryMenu(msg);
-    DWORD first = 0;
-    DWORD last = 0;
-    SendMessageA(msg.hwnd, EM_GETSEL, reinterpret_cast<WPARAM>(&first),
-                 reinterpret_cast<LPARAM>(&last));
+    const EditSelection selection = SelectionOf(msg.hwnd);
     std::string shown;
-    const bool onResult = results_.ShownAt(place.character, &shown);
-    switch (historyMenu_.Choose(window_, place.screen, first != last, onResult)) {
+    const bool onResult = session_.Results().ShownAt(place.character, &shown);
+    switch (
+        historyMenu_.Choose(window_, place.screen, selection.first != selection.last, onResult)) {
     case IDM_HISTORY_COPY:
         SendMessageA(msg.hwnd, WM_COPY, 0, 0);
         break;
@@ -236,13 +207,10 @@ void MainDialog::OnHistoryMenu(const MSG& msg) {
 // Empties the history box, the places of its results, the recall list and the kept file.
 void MainDialog::OnClearHistory() {
     SetDlgItemTextA(window_, IDC_HISTORY, "");
-    results_.Clear();
-    recall_.Clear();
+    session_.Clear();
     std::string problem;
     kept_.Clear(&problem);
-    if (!problem.empty()) {
-        AppendHistoryLine(problem);
-    }
+    NoteProblem(problem);
 }
 
 bool MainDialog::HandleMessage(const WindowMessage& message, LRESULT* result) {
@@ -303,8 +271,7 @@ bool MainDialog::OnInsert(const WindowMessage&, LRESULT*) {
     if (text == nullptr) {
         return true;
     }
-    // Inserted at the caret like typing, replacing any selection; the caret ends after it.
-    SendDlgItemMessageA(window_, IDC_INPUT, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(text));
+    ReplaceSelection(window_, IDC_INPUT, text);
     SetFocus(GetDlgItem(window_, IDC_INPUT));
     return true;
 }
@@ -313,10 +280,6 @@ bool MainDialog::OnCalculate(const WindowMessage&, LRESULT*) {
     HWND input = GetDlgItem(window_, IDC_INPUT);
     const std::string typed = WindowText(input);
     if (!typed.empty()) {
-        recall_.Add(typed);
-        const std::string calculated = CompleteWithAnswer(typed);
-        const std::string expression = calculated + '=';
-
         EvalFlags flags = 0;
         if (CheckState(window_, IDC_FLOATING)) {
             flags |= EvalFlag::Floating;
@@ -324,70 +287,33 @@ bool MainDialog::OnCalculate(const WindowMessage&, LRESULT*) {
         if (CheckState(window_, IDC_RADIANS)) {
             flags |= EvalFlag::Radians;
         }
-        std::string output;
-        const bool succeeded = Evaluate(expression.c_str(), flags, &answer_, &output);
-        if (succeeded) {
-            const size_t first = AppendHistoryLine(expression + output);
-            results_.Add(first, first + expression.size() + output.size(), output);
-        } else {
-            AppendHistoryLine(expression);
-            AppendHistoryLine(output);
-        }
+        KeptCalculation calculation;
+        AppendAtEnd(window_, IDC_HISTORY, session_.Calculate(typed, flags, &calculation));
         std::string problem;
-        kept_.Append({calculated, output, succeeded, succeeded ? ExactValueText(answer_) : ""},
-                     &problem);
-        if (!problem.empty()) {
-            AppendHistoryLine(problem);
-        }
+        kept_.Append(calculation, &problem);
+        NoteProblem(problem);
         SetWindowTextA(input, "");
     }
     SetFocus(GetDlgItem(window_, IDC_INPUT));
     return true;
 }
 
-// A line and its line break; returns where the line begins. Control characters show as blanks,
-// as the kept lines do after a restart, so the history reads the same before and after.
-size_t MainDialog::AppendHistoryLine(const std::string& line) {
-    return AppendHistoryText(ShownText(line) + "\r\n");
-}
-
-// Lines, each with its line break. One replacement at the end of the text: fast however long
-// the history is, and no character of the lines is interpreted as an editing key. Returns
-// where the text begins.
-size_t MainDialog::AppendHistoryText(const std::string& text) {
-    HWND history = GetDlgItem(window_, IDC_HISTORY);
-    const WPARAM end = static_cast<WPARAM>(GetWindowTextLengthA(history));
-    SendMessageA(history, EM_SETSEL, end, static_cast<LPARAM>(end));
-    SendMessageA(history, EM_REPLACESEL, FALSE, reinterpret_cast<LPARAM>(text.c_str()));
-    // The box may have been replaced for a long line.
-    SendDlgItemMessageA(window_, IDC_HISTORY, EM_SCROLLCARET, 0, 0);
-    return end;
-}
-
-// The kept calculations, before the first one of this start, in one replacement; the newest
-// result among them is ans.
+// The kept calculations, before the first one of this start, in one replacement.
 bool MainDialog::OnRestoreHistory(const WindowMessage&, LRESULT*) {
     std::string problem;
-    const std::vector<KeptCalculation> kept = kept_.Load(&problem);
-    for (const KeptCalculation& calculation : kept) {
-        recall_.Add(calculation.expression);
+    const std::string lines = session_.Restore(kept_.Load(&problem));
+    if (!lines.empty()) {
+        AppendAtEnd(window_, IDC_HISTORY, lines);
     }
-    const auto newest = std::find_if(kept.rbegin(), kept.rend(),
-                                     [](const KeptCalculation& c) { return c.succeeded; });
-    if (newest != kept.rend()) {
-        ReadExactValue(newest->value, &answer_);
-    }
-    const HistoryLines lines = LinesOf(kept);
-    if (!lines.text.empty()) {
-        const size_t start = AppendHistoryText(lines.text);
-        for (const HistoryLines::Result& line : lines.results) {
-            results_.Add(start + line.first, start + line.end, line.output);
-        }
-    }
-    if (!problem.empty()) {
-        AppendHistoryLine(problem);
-    }
+    NoteProblem(problem);
     return true;
+}
+
+// A line of the history says what went wrong with the kept history, if anything did.
+void MainDialog::NoteProblem(const std::string& problem) {
+    if (!problem.empty()) {
+        AppendAtEnd(window_, IDC_HISTORY, session_.Note(problem));
+    }
 }
 
 bool MainDialog::OnQuit(const WindowMessage&, LRESULT*) {

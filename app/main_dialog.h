@@ -9,15 +9,13 @@
 #include <string>
 
 #include "app/event_loop.h"
-#include "app/expression_recall.h"
 #include "app/history_menu.h"
-#include "app/history_results.h"
 #include "app/insert_menu.h"
 #include "app/kept_history.h"
 #include "app/resource.h"
 #include "app/settings.h"
 #include "base/translation_keys.h"
-#include "engine/value.h"
+#include "session/calculation_session.h"
 #include "support/dialog_window.h"
 #include "translation/translate_window.h"
 
@@ -58,7 +56,6 @@ class MainDialog final : public DialogWindow, public MessageFilter {
     void OnEscape();
     bool OnRecallOlder();
     bool OnRecallNewer();
-    void OnHistoryDoubleClick();
     bool OnCopyInInput(HWND input);
     void OnHistoryMenu(const MSG& msg);
     void OnClearHistory();
@@ -66,18 +63,14 @@ class MainDialog final : public DialogWindow, public MessageFilter {
 
     void ReadOptions();
     void ApplyOption(SettingId id, bool on);
-    void ShowInInput(const std::string& text);
-    size_t AppendHistoryLine(const std::string& line);
-    size_t AppendHistoryText(const std::string& text);
+    void NoteProblem(const std::string& problem);
 
     HINSTANCE instance_ = nullptr;
     InsertPopup insertMenu_;
     HICON largeIcon_ = nullptr;
     HICON smallIcon_ = nullptr;
-    ExpressionRecall recall_;
-    HistoryResults results_;
     HistoryMenu historyMenu_;
     Settings settings_;
     KeptHistory kept_;
-    Value answer_ = MakeInteger(0); // the last result, "ans" of the next calculation
+    CalculationSession session_;
 };
