@@ -1,7 +1,8 @@
 // The calculator window: a modeless dialog with the history, the input box, the two
 // calculation options, the Insert menu and the history's menu. The check states of its
 // controls are the options and the history box's text is the history; the object holds the
-// window, its menus, the settings, the kept history and the last result.
+// window, its menus and icons, the settings, the kept history and the calculation session.
+// main_dialog.cpp has its commands, main_dialog_input.cpp its own keys and clicks.
 #pragma once
 
 #include <windows.h>
@@ -12,6 +13,7 @@
 #include "app/history_menu.h"
 #include "app/insert_menu.h"
 #include "app/kept_history.h"
+#include "app/program_icons.h"
 #include "app/resource.h"
 #include "app/settings.h"
 #include "base/translation_keys.h"
@@ -30,7 +32,7 @@ inline constexpr DialogTextItem kMainDialogTexts[] = {
 class MainDialog final : public DialogWindow, public MessageFilter {
   public:
     MainDialog() = default;
-    // Destroys the window if it still exists, then the menu and icons.
+    // Destroys the window if it still exists, then the menus and icons.
     ~MainDialog() override;
 
     // Creates the hidden dialog without owner; null when it cannot be created.
@@ -67,8 +69,7 @@ class MainDialog final : public DialogWindow, public MessageFilter {
 
     HINSTANCE instance_ = nullptr;
     InsertPopup insertMenu_;
-    HICON largeIcon_ = nullptr;
-    HICON smallIcon_ = nullptr;
+    ProgramIcons icons_;
     HistoryMenu historyMenu_;
     Settings settings_;
     KeptHistory kept_;
