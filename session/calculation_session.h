@@ -35,7 +35,6 @@ class CalculationSession {
 
     ExpressionRecall& Recall() { return recall_; }
     const HistoryResults& Results() const { return results_; }
-    const Value& Ans() const { return answer_; }
 
   private:
     // The calculation's lines as the history shows them, its result's place noted.
