@@ -12,7 +12,6 @@ struct LoopEntry {
 };
 
 HINSTANCE gInstance = nullptr;
-DWORD gMainThread = 0;
 GrowArray gLoops{};
 bool gInitialized = false;
 
@@ -30,7 +29,6 @@ LoopEntry* FindEntry(DWORD thread) {
 
 void Application::Initialize(HINSTANCE instance) {
     gInstance = instance;
-    gMainThread = GetCurrentThreadId();
     GrowArrayInit(&gLoops, 1, std::realloc, std::free);
     gInitialized = true;
 }
@@ -44,10 +42,6 @@ void Application::Terminate() {
 
 HINSTANCE Application::Instance() {
     return gInstance;
-}
-
-DWORD Application::MainThreadId() {
-    return gMainThread;
 }
 
 bool Application::RegisterLoop(EventLoop* loop) {

@@ -1,5 +1,5 @@
-// The process-wide application object: the module instance, the main thread and the
-// registry of message loops keyed by thread id.
+// The process-wide application object: the module instance and the registry of message
+// loops keyed by thread id.
 #pragma once
 
 #include <windows.h>
@@ -8,13 +8,12 @@ class EventLoop;
 
 class Application {
   public:
-    // Records the instance and the current thread as the main thread; empty loop registry.
+    // Records the instance; empty loop registry.
     static void Initialize(HINSTANCE instance);
     // Releases the loop registry.
     static void Terminate();
 
     static HINSTANCE Instance();
-    static DWORD MainThreadId();
 
     // Keyed by the calling thread's id.
     static bool RegisterLoop(EventLoop* loop);

@@ -6,17 +6,17 @@
 
 #include <cstddef>
 
+#include "app/resource.h"
 #include "base/translation_keys.h"
 #include "translation/translate_window.h"
 
-// The labels of the menu, by position.
+// The labels of the menu's items.
 inline constexpr MenuTextItem kHistoryMenuTexts[] = {
-    ItemText(TextId::HistoryCopy),
-    ItemText(TextId::HistoryCopyResult),
-    ItemText(TextId::HistoryInsertResult),
-    ItemText(TextId::HistorySelectAll),
-    kKeepLabel, // separator
-    ItemText(TextId::HistoryClear),
+    {IDM_HISTORY_COPY, TextId::HistoryCopy},
+    {IDM_HISTORY_COPY_RESULT, TextId::HistoryCopyResult},
+    {IDM_HISTORY_INSERT_RESULT, TextId::HistoryInsertResult},
+    {IDM_HISTORY_SELECT_ALL, TextId::HistorySelectAll},
+    {IDM_HISTORY_CLEAR, TextId::HistoryClear},
 };
 
 // A right click, the Apps key or Shift+F10: the ways an edit box's context menu opens.

@@ -1,23 +1,125 @@
 #include "app/insert_menu.h"
 
-#include "app/resource.h"
+#include "base/translation_keys.h"
+#include "engine/function_table.h"
 
-const InsertTextItem InsertTextTable[29] = {
-    {IDM_DECIMAL, ""},      {IDM_HEXADECIMAL, "0x"}, {IDM_BINARY, "0b"},  {IDM_CHARACTER, "''"},
-    {IDM_COMPLEX, "i"},     {IDM_PI, "pi"},          {IDM_E, "e"},        {IDM_I, "i"},
-    {IDM_ADD, "+"},         {IDM_SUBTRACT, "-"},     {IDM_MULTIPLY, "*"}, {IDM_DIVIDE, "/"},
-    {IDM_MODULO, "%"},      {IDM_OVER, "^"},         {IDM_ABS, "abs()"},  {IDM_SQRT, "sqrt()"},
-    {IDM_SIN, "sin()"},     {IDM_ASIN, "asin()"},    {IDM_COS, "cos()"},  {IDM_ACOS, "acos()"},
-    {IDM_TAN, "tan()"},     {IDM_ATAN, "atan()"},    {IDM_RAD, "rad()"},  {IDM_DEG, "deg()"},
-    {IDM_LOG10, "log10()"}, {IDM_LOG2, "log2()"},    {IDM_LN, "ln()"},    {IDM_RE, "re()"},
-    {IDM_IM, "im()"},
+namespace {
+
+// One line of the menu's description: a sub-menu's label, an item, a separator, or the
+// functions of a group.
+struct InsertEntry {
+    enum Kind { Popup, Item, Separator, Functions } kind;
+    int32_t label;        // the key of the label; kNoKey for the fixed one
+    const char* fixed;    // the label without a key
+    const char* inserted; // typed by the item
+    FunctionGroup group;  // of Functions
 };
 
-const char* InsertTextOf(uint32_t command) {
-    for (const InsertTextItem& item : InsertTextTable) {
-        if (item.command == command) {
-            return item.text;
+constexpr InsertEntry PopupOf(int32_t label) {
+    return {InsertEntry::Popup, label, "", "", FunctionGroup::Arithmetic};
+}
+constexpr InsertEntry Translated(int32_t label, const char* inserted) {
+    return {InsertEntry::Item, label, "", inserted, FunctionGroup::Arithmetic};
+}
+// An item whose label stays the same in every language.
+constexpr InsertEntry Fixed(const char* label, const char* inserted) {
+    return {InsertEntry::Item, kNoKey, label, inserted, FunctionGroup::Arithmetic};
+}
+constexpr InsertEntry kSeparator{InsertEntry::Separator, kNoKey, "", "", FunctionGroup::Arithmetic};
+constexpr InsertEntry FunctionsOf(FunctionGroup group) {
+    return {InsertEntry::Functions, kNoKey, "", "", group};
+}
+
+const InsertEntry kInsertMenu[] = {
+    PopupOf(TextId::MenuNumbers),
+    Translated(TextId::MenuNumDecimal, ""),
+    Translated(TextId::MenuNumHexadecimal, "0x"),
+    Translated(TextId::MenuNumBinary, "0b"),
+    Translated(TextId::MenuNumCharacter, "''"),
+    Translated(TextId::MenuNumComplex, "i"),
+    PopupOf(TextId::MenuConstants),
+    Fixed("pi", "pi"),
+    Fixed("e", "e"),
+    Fixed("i", "i"),
+    PopupOf(TextId::MenuAritmetics),
+    Fixed("+", "+"),
+    Fixed(" -", "-"),
+    kSeparator,
+    Fixed("*", "*"),
+    Fixed("/", "/"),
+    Fixed("%", "%"),
+    kSeparator,
+    Translated(TextId::MenuOver, "^"),
+    kSeparator,
+    FunctionsOf(FunctionGroup::Arithmetic),
+    PopupOf(TextId::MenuGoniometrics),
+    FunctionsOf(FunctionGroup::Trigonometric),
+    kSeparator,
+    FunctionsOf(FunctionGroup::AngleUnits),
+    PopupOf(TextId::MenuLogaritmic),
+    FunctionsOf(FunctionGroup::Logarithmic),
+    PopupOf(TextId::MenuComplex),
+    FunctionsOf(FunctionGroup::ComplexParts),
+};
+
+std::string LabelOf(int32_t key, const std::string& fixed) {
+    return key != kNoKey ? TranslationText(key) : fixed;
+}
+
+} // namespace
+
+std::vector<InsertSubMenu> InsertMenuContents() {
+    std::vector<InsertSubMenu> popups;
+    for (const InsertEntry& entry : kInsertMenu) {
+        switch (entry.kind) {
+        case InsertEntry::Popup:
+            popups.push_back({LabelOf(entry.label, entry.fixed), {}});
+            break;
+        case InsertEntry::Item:
+            popups.back().items.push_back(
+                {false, LabelOf(entry.label, entry.fixed), entry.inserted});
+            break;
+        case InsertEntry::Separator:
+            popups.back().items.push_back({true, "", ""});
+            break;
+        case InsertEntry::Functions:
+            for (const FunctionEntry& function : kFunctions) {
+                if (function.group == entry.group) {
+                    const std::string call = std::string(function.name) + "()";
+                    popups.back().items.push_back({false, LabelOf(function.label, call), call});
+                }
+            }
+            break;
         }
     }
-    return "";
+    return popups;
+}
+
+InsertPopup::~InsertPopup() {
+    if (menu_ != nullptr) {
+        DestroyMenu(menu_);
+    }
+}
+
+void InsertPopup::Build() {
+    menu_ = CreatePopupMenu();
+    for (const InsertSubMenu& popup : InsertMenuContents()) {
+        HMENU sub = CreatePopupMenu();
+        for (const InsertItem& item : popup.items) {
+            if (item.separator) {
+                AppendMenuA(sub, MF_SEPARATOR, 0, nullptr);
+                continue;
+            }
+            inserted_.push_back(item.inserted);
+            AppendMenuA(sub, MF_STRING, inserted_.size(), item.label.c_str());
+        }
+        AppendMenuA(menu_, MF_POPUP | MF_STRING, reinterpret_cast<UINT_PTR>(sub),
+                    popup.label.c_str());
+    }
+}
+
+const char* InsertPopup::Choose(HWND owner, POINT screen) const {
+    const auto command = static_cast<std::size_t>(
+        TrackPopupMenu(menu_, TPM_RETURNCMD, screen.x, screen.y, 0, owner, nullptr));
+    return command == 0 || command > inserted_.size() ? nullptr : inserted_[command - 1].c_str();
 }

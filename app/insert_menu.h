@@ -1,69 +1,42 @@
-// The Insert menu: what each of its commands types into the input box, and the labels it
-// takes from the language.
+// The Insert button's pop-up: number forms, constants, operators and functions in six
+// sub-menus; choosing an item types its text at the input box's caret. The functions come
+// from the function table, each in the sub-menu of its group; the list in insert_menu.cpp
+// holds the rest.
 #pragma once
 
-#include <cstdint>
+#include <windows.h>
 
-#include "base/translation_keys.h"
-#include "translation/translate_window.h"
+#include <string>
+#include <vector>
 
-struct InsertTextItem {
-    uint32_t command; // menu command id
-    const char* text; // typed at the input box's caret
+struct InsertItem {
+    bool separator;
+    std::string label;    // as shown
+    std::string inserted; // typed at the caret
 };
 
-// Every command of the Insert menu, in menu order.
-extern const InsertTextItem InsertTextTable[29];
+struct InsertSubMenu {
+    std::string label;
+    std::vector<InsertItem> items;
+};
 
-// The text command inserts; empty for a command that is not in the table.
-const char* InsertTextOf(uint32_t command);
+// The sub-menus in order, with the labels of the loaded language.
+std::vector<InsertSubMenu> InsertMenuContents();
 
-// The labels of the Insert pop-up, by position. The constants, the operators, abs() and the
-// trigonometric functions keep their resource labels.
-inline constexpr MenuTextItem kInsertMenuTexts[] = {
-    PopupText(TextId::MenuNumbers),
-    ItemText(TextId::MenuNumDecimal),
-    ItemText(TextId::MenuNumHexadecimal),
-    ItemText(TextId::MenuNumBinary),
-    ItemText(TextId::MenuNumCharacter),
-    ItemText(TextId::MenuNumComplex),
-    kPopupEnd,
-    PopupText(TextId::MenuConstants),
-    kKeepLabel, // pi
-    kKeepLabel, // e
-    kKeepLabel, // i
-    kPopupEnd,
-    PopupText(TextId::MenuAritmetics),
-    kKeepLabel, // +
-    kKeepLabel, // -
-    kKeepLabel, // separator
-    kKeepLabel, // *
-    kKeepLabel, // /
-    kKeepLabel, // %
-    kKeepLabel, // separator
-    ItemText(TextId::MenuOver),
-    kKeepLabel, // separator
-    kKeepLabel, // abs()
-    ItemText(TextId::MenuSquareRoot),
-    kPopupEnd,
-    PopupText(TextId::MenuGoniometrics),
-    kKeepLabel, // sin()
-    kKeepLabel, // asin()
-    kKeepLabel, // cos()
-    kKeepLabel, // acos()
-    kKeepLabel, // tan()
-    kKeepLabel, // atan()
-    kKeepLabel, // separator
-    ItemText(TextId::MenuRadians),
-    ItemText(TextId::MenuDegrees),
-    kPopupEnd,
-    PopupText(TextId::MenuLogaritmic),
-    ItemText(TextId::MenuLogDecadic),
-    ItemText(TextId::MenuLogBinary),
-    ItemText(TextId::MenuLogNatural),
-    kPopupEnd,
-    PopupText(TextId::MenuComplex),
-    ItemText(TextId::MenuReal),
-    ItemText(TextId::MenuImag),
-    kPopupEnd,
+// The pop-up, built in the loaded language, for the window's lifetime.
+class InsertPopup {
+  public:
+    InsertPopup() = default;
+    ~InsertPopup();
+    InsertPopup(const InsertPopup&) = delete;
+    InsertPopup& operator=(const InsertPopup&) = delete;
+
+    void Build();
+    // Shows the menu with its top left corner at screen, owned by owner; the chosen item's
+    // text, or null when the menu was dismissed.
+    const char* Choose(HWND owner, POINT screen) const;
+
+  private:
+    HMENU menu_ = nullptr;
+    std::vector<std::string> inserted_; // the text of command k + 1
 };

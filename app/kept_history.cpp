@@ -22,27 +22,6 @@ std::string AppDataFolder() {
 
 } // namespace
 
-HistoryLines LinesOf(const std::vector<KeptCalculation>& calculations) {
-    HistoryLines lines;
-    const auto add = [&lines](const std::string& line) {
-        lines.text += line;
-        lines.text += "\r\n";
-    };
-    for (const KeptCalculation& calculation : calculations) {
-        const std::string expression = ShownText(calculation.expression) + '=';
-        const std::string output = ShownText(calculation.output);
-        if (calculation.succeeded) {
-            const std::size_t first = lines.text.size();
-            add(expression + output);
-            lines.results.push_back({first, lines.text.size() - 2, calculation.output});
-        } else {
-            add(expression);
-            add(output);
-        }
-    }
-    return lines;
-}
-
 KeptHistory::KeptHistory() {
     const std::string appData = AppDataFolder();
     if (!appData.empty()) {

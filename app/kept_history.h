@@ -13,20 +13,6 @@
 
 #include "support/history_records.h"
 
-// The lines the history box shows for calculations, as one text to append at once.
-struct HistoryLines {
-    struct Result {
-        std::size_t first; // where the line "expression=result" begins in text
-        std::size_t end;   // where its line break begins
-        std::string output;
-    };
-    std::string text;            // lines, each ending in CR LF
-    std::vector<Result> results; // the lines of successful calculations, in order
-};
-
-// Exactly the lines the calculations showed when they were made, with ShownText.
-HistoryLines LinesOf(const std::vector<KeptCalculation>& calculations);
-
 class KeptHistory {
   public:
     static constexpr std::size_t kShown = 1000;     // calculations restored at start
@@ -36,7 +22,6 @@ class KeptHistory {
 
     // Off, nothing is read or written and the file stays as it is.
     void SetEnabled(bool enabled) { enabled_ = enabled; }
-    bool Enabled() const { return enabled_; }
 
     // The newest calculations, oldest first; the file is trimmed when it holds too many.
     // error is set to the system's error code when the history cannot be saved.

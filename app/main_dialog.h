@@ -1,7 +1,8 @@
 // The calculator window: a modeless dialog with the history, the input box, the two
 // calculation options, the Insert menu and the history's menu. The check states of its
 // controls are the options and the history box's text is the history; the object holds the
-// window, its menus, the settings, the kept history and the last result.
+// window, its menus and icons, the settings, the kept history and the calculation session.
+// main_dialog.cpp has its commands, main_dialog_input.cpp its own keys and clicks.
 #pragma once
 
 #include <windows.h>
@@ -9,14 +10,14 @@
 #include <string>
 
 #include "app/event_loop.h"
-#include "app/expression_recall.h"
 #include "app/history_menu.h"
-#include "app/history_results.h"
+#include "app/insert_menu.h"
 #include "app/kept_history.h"
+#include "app/program_icons.h"
 #include "app/resource.h"
 #include "app/settings.h"
 #include "base/translation_keys.h"
-#include "engine/value.h"
+#include "session/calculation_session.h"
 #include "support/dialog_window.h"
 #include "translation/translate_window.h"
 
@@ -31,7 +32,7 @@ inline constexpr DialogTextItem kMainDialogTexts[] = {
 class MainDialog final : public DialogWindow, public MessageFilter {
   public:
     MainDialog() = default;
-    // Destroys the window if it still exists, then the menu and icons.
+    // Destroys the window if it still exists, then the menus and icons.
     ~MainDialog() override;
 
     // Creates the hidden dialog without owner; null when it cannot be created.
@@ -50,34 +51,27 @@ class MainDialog final : public DialogWindow, public MessageFilter {
     bool OnInsert(const WindowMessage& message, LRESULT* result);
     bool OnCalculate(const WindowMessage& message, LRESULT* result);
     bool OnQuit(const WindowMessage& message, LRESULT* result);
-    bool OnTopmost(const WindowMessage& message, LRESULT* result);
-    bool OnKeepHistory(const WindowMessage& message, LRESULT* result);
+    bool OnWindowMenuOption(const WindowMessage& message, LRESULT* result);
     bool OnRestoreHistory(const WindowMessage& message, LRESULT* result);
 
     bool InterceptInput(MSG* msg);
     void OnEscape();
     bool OnRecallOlder();
     bool OnRecallNewer();
-    void OnHistoryDoubleClick();
     bool OnCopyInInput(HWND input);
     void OnHistoryMenu(const MSG& msg);
     void OnClearHistory();
     void InsertResultAt(size_t index);
 
     void ReadOptions();
-    void ShowInInput(const std::string& text);
-    size_t AppendHistoryLine(const std::string& line);
-    size_t AppendHistoryText(const std::string& text);
+    void ApplyOption(SettingId id, bool on);
+    void NoteUnsaved(DWORD error);
 
     HINSTANCE instance_ = nullptr;
-    HMENU menu_ = nullptr;       // menu resource, kept for the dialog's lifetime
-    HMENU insertMenu_ = nullptr; // its first sub-menu, the Insert pop-up
-    HICON largeIcon_ = nullptr;
-    HICON smallIcon_ = nullptr;
-    ExpressionRecall recall_;
-    HistoryResults results_;
+    InsertPopup insertMenu_;
+    ProgramIcons icons_;
     HistoryMenu historyMenu_;
     Settings settings_;
     KeptHistory kept_;
-    Value answer_ = MakeInteger(0); // the last result, "ans" of the next calculation
+    CalculationSession session_;
 };

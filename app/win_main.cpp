@@ -1,5 +1,5 @@
-// The process: checks the platform, opens the settings, loads the language, runs the main
-// dialog with its splash in the one message loop, and tears everything down in order.
+// The process: opens the settings, loads the language, runs the main dialog with its splash
+// in the one message loop, and tears everything down in order.
 // Every path ends with exit code 0.
 #include <windows.h>
 
@@ -13,7 +13,6 @@
 #include "app/main_dialog.h"
 #include "app/settings.h"
 #include "base/translation_keys.h"
-#include "support/dll_version.h"
 #include "support/message_box.h"
 #include "support/scoped_guards.h"
 #include "support/version.h"
@@ -21,8 +20,6 @@
 #include "translation/language_dialog.h"
 
 namespace {
-
-constexpr uint32_t kMinimumCommonControls = 0x00040047; // 4.71
 
 // Creates the two windows, runs the loop and returns its result.
 int RunMainWindow(LPSTR /*commandLine*/, int showCommand) {
@@ -50,10 +47,6 @@ int RunMainWindow(LPSTR /*commandLine*/, int showCommand) {
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE /*previousInstance*/, LPSTR commandLine,
                    int showCommand) {
-    if (QueryDllVersion("comctl32.dll") < kMinimumCommonControls) {
-        ShowMessage("Requires comctl32.dll version 4.71 and better.", MB_SETFOREGROUND);
-        return 0;
-    }
     // Declared in this order so that COM ends before the settings are closed.
     Settings settings;
     const ComInitialization com;
@@ -61,7 +54,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE /*previousInstance*/, LPSTR com
 
     // Empty when there is no saved language: the catalogue then asks for one.
     char language[kLanguageNameSize] = {};
-    settings.Language().copy(language, kLanguageNameSize - 1);
+    settings.Text(SettingId::Language).copy(language, kLanguageNameSize - 1);
 
     DialogLanguageChooser chooser(nullptr);
     if (!TranslationInit(ApplicationKeys(), kTranslationKeyCount, kProgramVersion, language,
@@ -74,7 +67,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE /*previousInstance*/, LPSTR com
                   problem.empty() ? nullptr : problem.c_str(), MB_SETFOREGROUND);
         return 0;
     }
-    settings.SetLanguage(language);
+    settings.SetText(SettingId::Language, language);
 
     Application::Initialize(instance);
     int result = RunMainWindow(commandLine, showCommand);

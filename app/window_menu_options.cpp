@@ -1,25 +1,19 @@
 #include "app/window_menu_options.h"
 
-#include "app/resource.h"
-#include "base/translation_keys.h"
-
 namespace {
+
+constexpr bool EveryItemIsAFlag() {
+    for (const SettingRow& row : kSettings) {
+        if (row.menuLabel != kNoKey && row.type != SettingType::Flag) {
+            return false;
+        }
+    }
+    return true;
+}
+static_assert(EveryItemIsAFlag(), "the window menu's items are check marks");
 
 UINT CheckFlag(bool on) {
     return on ? MF_CHECKED : MF_UNCHECKED;
-}
-
-void PutOnTop(HWND window, bool on) {
-    SetWindowPos(window, on ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0,
-                 SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
-}
-
-// The item's check mark is the option's state, whether or not the setting could be stored.
-bool Toggle(HWND window, UINT command) {
-    HMENU menu = GetSystemMenu(window, FALSE);
-    const bool on = (GetMenuState(menu, command, MF_BYCOMMAND) & MF_CHECKED) == 0;
-    CheckMenuItem(menu, command, MF_BYCOMMAND | CheckFlag(on));
-    return on;
 }
 
 } // namespace
@@ -27,25 +21,37 @@ bool Toggle(HWND window, UINT command) {
 void AddWindowMenuOptions(HWND window, const Settings& settings) {
     HMENU menu = GetSystemMenu(window, FALSE);
     AppendMenuA(menu, MF_SEPARATOR, 0, nullptr);
-    AppendMenuA(menu, MF_STRING | CheckFlag(settings.Topmost()), IDM_TOPMOST,
-                TranslationText(TextId::SystemTopmost));
-    AppendMenuA(menu, MF_STRING | CheckFlag(settings.KeepHistory()), IDM_KEEP_HISTORY,
-                TranslationText(TextId::SystemKeepHistory));
-    if (settings.Topmost()) {
-        PutOnTop(window, true);
+    for (const SettingRow& row : kSettings) {
+        if (row.menuLabel != kNoKey) {
+            AppendMenuA(menu, MF_STRING | CheckFlag(settings.Flag(row.id)), MenuCommandOf(row.id),
+                        TranslationText(row.menuLabel));
+        }
     }
 }
 
-void ToggleTopmost(HWND window, Settings& settings) {
-    const bool on = Toggle(window, IDM_TOPMOST);
-    settings.SetTopmost(on);
-    PutOnTop(window, on);
+bool OptionOfCommand(UINT command, SettingId* id) {
+    for (const SettingRow& row : kSettings) {
+        if (row.menuLabel != kNoKey && MenuCommandOf(row.id) == command) {
+            *id = row.id;
+            return true;
+        }
+    }
+    return false;
 }
 
-bool ToggleKeepHistory(HWND window, Settings& settings) {
-    const bool on = Toggle(window, IDM_KEEP_HISTORY);
-    settings.SetKeepHistory(on);
+// The item's check mark is the option's state, whether or not the setting could be stored.
+bool ToggleWindowMenuOption(HWND window, Settings& settings, SettingId id) {
+    HMENU menu = GetSystemMenu(window, FALSE);
+    const UINT command = MenuCommandOf(id);
+    const bool on = (GetMenuState(menu, command, MF_BYCOMMAND) & MF_CHECKED) == 0;
+    CheckMenuItem(menu, command, MF_BYCOMMAND | CheckFlag(on));
+    settings.SetFlag(id, on);
     return on;
+}
+
+void PutOnTop(HWND window, bool on) {
+    SetWindowPos(window, on ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0,
+                 SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
 }
 
 void StayAboveOwner(HWND window) {

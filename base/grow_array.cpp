@@ -93,52 +93,6 @@ void GrowArrayErase(GrowArray* array, std::size_t size, int32_t n, int32_t index
     std::memmove(base + size * index, base + size * (index + n), size * (array->count - index));
 }
 
-bool GrowArrayCopy(GrowArray* destination, const GrowArray* source, std::size_t size) {
-    destination->step = source->step;
-    destination->reallocate = source->reallocate;
-    destination->release = source->release;
-    destination->count = 0;
-    destination->capacity = 0;
-    destination->data = nullptr;
-    const std::size_t bytes = BytesFor(source->count, size);
-    if (bytes == 0) {
-        return source->count == 0;
-    }
-    void* data = source->reallocate(nullptr, bytes);
-    if (data == nullptr) {
-        return false;
-    }
-    std::memcpy(data, source->data, bytes);
-    destination->data = data;
-    destination->count = source->count;
-    destination->capacity = source->count;
-    return true;
-}
-
-bool GrowArrayAssign(GrowArray* destination, std::size_t size, const GrowArray* source) {
-    if (destination == source) {
-        return true;
-    }
-    if (source->count > 0) {
-        const std::size_t bytes = BytesFor(source->count, size);
-        if (bytes == 0) {
-            return false;
-        }
-        void* data = destination->reallocate(destination->data, bytes);
-        if (data == nullptr) {
-            return false;
-        }
-        std::memmove(data, source->data, bytes);
-        destination->data = data;
-    } else {
-        destination->release(destination->data);
-        destination->data = nullptr;
-    }
-    destination->count = source->count;
-    destination->capacity = source->count;
-    return true;
-}
-
 void GrowArrayFree(GrowArray* array) {
     array->release(array->data);
     array->data = nullptr;

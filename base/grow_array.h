@@ -29,14 +29,6 @@ bool GrowArrayInsert(const void* element, GrowArray* array, std::size_t size, in
 // Removes n elements starting at index; the buffer never shrinks.
 void GrowArrayErase(GrowArray* array, std::size_t size, int32_t n, int32_t index);
 
-// Makes destination an independent copy of source (destination's old buffer is not released).
-// A copy of an empty array allocates nothing. False, with destination empty, when memory runs out.
-bool GrowArrayCopy(GrowArray* destination, const GrowArray* source, std::size_t size);
-
-// Replaces destination's contents with a copy of source's. False, with destination unchanged,
-// when memory runs out.
-bool GrowArrayAssign(GrowArray* destination, std::size_t size, const GrowArray* source);
-
 // Releases the buffer and empties the array; step and functions stay.
 void GrowArrayFree(GrowArray* array);
 

@@ -1,8 +1,62 @@
 // The translation keys: every translated text of the program is named by its position in
-// the application's table of 47 keys. The catalogue fills the texts from the language file.
+// the application's table of keys. The catalogue fills the texts from the language file.
 #pragma once
 
 #include <cstdint>
+
+// Every key, one line each: the name of its id and the key that names its block in the
+// language file. The ids, the table and the count follow from this list; a new text is one
+// line here and its block in the language file.
+#define ABACON_TRANSLATION_KEYS(KEY)                                                               \
+    KEY(MainInsert, "MAIN Insert")                                                                 \
+    KEY(MainFloating, "MAIN Floating")                                                             \
+    KEY(MainCalculate, "MAIN Calculate")                                                           \
+    KEY(MainAngleBase, "MAIN Angle base")                                                          \
+    KEY(MainRadians, "MAIN Radians")                                                               \
+    KEY(MainDegrees, "MAIN Degrees")                                                               \
+    KEY(MainQuit, "MAIN Quit")                                                                     \
+    KEY(MenuNumbers, "MENU Numbers")                                                               \
+    KEY(MenuNumDecimal, "MENU NumDecimal")                                                         \
+    KEY(MenuNumHexadecimal, "MENU NumHexadecimal")                                                 \
+    KEY(MenuNumBinary, "MENU NumBinary")                                                           \
+    KEY(MenuNumCharacter, "MENU NumCharacter")                                                     \
+    KEY(MenuNumComplex, "MENU NumComplex")                                                         \
+    KEY(MenuConstants, "MENU Constants")                                                           \
+    KEY(MenuAritmetics, "MENU Aritmetics")                                                         \
+    KEY(MenuOver, "MENU Over")                                                                     \
+    KEY(MenuSquareRoot, "MENU SquareRoot")                                                         \
+    KEY(MenuGoniometrics, "MENU Goniometrics")                                                     \
+    KEY(MenuRadians, "MENU Radians")                                                               \
+    KEY(MenuDegrees, "MENU Degrees")                                                               \
+    KEY(MenuLogaritmic, "MENU Logaritmic")                                                         \
+    KEY(MenuLogDecadic, "MENU LogDecadic")                                                         \
+    KEY(MenuLogBinary, "MENU LogBinary")                                                           \
+    KEY(MenuLogNatural, "MENU LogNatural")                                                         \
+    KEY(MenuComplex, "MENU Complex")                                                               \
+    KEY(MenuReal, "MENU Real")                                                                     \
+    KEY(MenuImag, "MENU Imag")                                                                     \
+    KEY(MainAbout, "MAIN About")                                                                   \
+    KEY(AboutVisit, "ABOUT Visit")                                                                 \
+    KEY(AboutHomepage, "ABOUT Homepage")                                                           \
+    KEY(HomeUrl, "Home URL")                                                                       \
+    KEY(ParsingFailed, "Parsing failed")                                                           \
+    KEY(DivZero, "Div zero")                                                                       \
+    KEY(ModuloComplex, "Modulo complex")                                                           \
+    KEY(ModZero, "Mod zero")                                                                       \
+    KEY(SystemTopmost, "SYSTEM Topmost")                                                           \
+    KEY(SystemKeepHistory, "SYSTEM KeepHistory")                                                   \
+    KEY(HistoryCopy, "HISTORY Copy")                                                               \
+    KEY(HistoryCopyResult, "HISTORY CopyResult")                                                   \
+    KEY(HistoryInsertResult, "HISTORY InsertResult")                                               \
+    KEY(HistorySelectAll, "HISTORY SelectAll")                                                     \
+    KEY(HistoryClear, "HISTORY Clear")                                                             \
+    KEY(HistoryUnsaved, "HISTORY Unsaved")                                                         \
+    KEY(NumberTooLarge, "Too large")                                                               \
+    KEY(Undefined, "Undefined")
+
+// Keys that language files of earlier versions hold and this one no longer uses; the
+// catalogue skips their blocks.
+inline constexpr const char* kRetiredKeys[] = {"not implemented", "Over complex"};
 
 struct TranslationKey {
     int32_t id;      // equals the entry's position; lookups index by position
@@ -10,60 +64,23 @@ struct TranslationKey {
     char* text;      // owned by the catalogue; null until loaded
 };
 
-// The key ids, named after their keys.
+// The key ids, in the order of the list.
 namespace TextId {
 enum : int32_t {
-    MainInsert = 0,
-    MainFloating = 1,
-    MainCalculate = 2,
-    MainAngleBase = 3,
-    MainRadians = 4,
-    MainDegrees = 5,
-    MainQuit = 6,
-    MenuNumbers = 7,
-    MenuNumDecimal = 8,
-    MenuNumHexadecimal = 9,
-    MenuNumBinary = 10,
-    MenuNumCharacter = 11,
-    MenuNumComplex = 12,
-    MenuConstants = 13,
-    MenuAritmetics = 14,
-    MenuOver = 15,
-    MenuSquareRoot = 16,
-    MenuGoniometrics = 17,
-    MenuRadians = 18,
-    MenuDegrees = 19,
-    MenuLogaritmic = 20,
-    MenuLogDecadic = 21,
-    MenuLogBinary = 22,
-    MenuLogNatural = 23,
-    MenuComplex = 24,
-    MenuReal = 25,
-    MenuImag = 26,
-    MainAbout = 27,
-    AboutVisit = 28,
-    AboutHomepage = 29,
-    HomeUrl = 30,
-    ParsingFailed = 31,
-    NotImplemented = 32,
-    DivZero = 33,
-    ModuloComplex = 34,
-    ModZero = 35,
-    OverComplex = 36,
-    SystemTopmost = 37,
-    SystemKeepHistory = 38,
-    HistoryCopy = 39,
-    HistoryCopyResult = 40,
-    HistoryInsertResult = 41,
-    HistorySelectAll = 42,
-    HistoryClear = 43,
-    HistoryUnsaved = 44,
-    NumberTooLarge = 45,
-    Undefined = 46,
+#define ABACON_KEY_ID(id, key) id,
+    ABACON_TRANSLATION_KEYS(ABACON_KEY_ID)
+#undef ABACON_KEY_ID
 };
 } // namespace TextId
 
-constexpr int32_t kTranslationKeyCount = 47;
+constexpr int32_t kTranslationKeyCount = 0
+#define ABACON_KEY_COUNT(id, key) +1
+    ABACON_TRANSLATION_KEYS(ABACON_KEY_COUNT)
+#undef ABACON_KEY_COUNT
+    ;
+
+// No key: where a table may name a text or keep a fixed one.
+constexpr int32_t kNoKey = -1;
 
 // The application's table, in key-id order.
 TranslationKey* ApplicationKeys();

@@ -6,7 +6,6 @@
 
 namespace {
 
-constexpr double kPi = 3.141592653589793;
 constexpr double kReciprocalOf180 = 1.0 / 180.0;
 
 struct DegreesInQuadrant {

@@ -1,6 +1,9 @@
 // Angle conversions and the trigonometric functions of angles in degrees.
 #pragma once
 
+// The double nearest pi: the constant pi of the expression language and of every formula.
+constexpr double kPi = 3.141592653589793;
+
 // rad() and deg(): one fixed sequence of double operations each, so a result is the same
 // whichever function or angle unit leads to it.
 // (pi * x) * c, c the double nearest 1/180: a multiplication by the stored reciprocal.

@@ -4,7 +4,9 @@
 #include <limits>
 #include <utility>
 
+#include "engine/angles.h"
 #include "engine/complex_math.h"
+#include "engine/double_double.h"
 #include "engine/exponential.h"
 #include "engine/inverse_trigonometry.h"
 #include "engine/logarithms.h"
@@ -12,8 +14,7 @@
 
 namespace {
 
-constexpr double kPi = 3.141592653589793;
-constexpr double kHalfPi = 1.5707963267948966;
+constexpr double kHalfPi = kDdHalfPi.hi;
 constexpr double kLn2 = 0.6931471805599453;
 constexpr double kLog10OfE = 0.4342944819032518;
 constexpr double kLog2OfE = 1.4426950408889634;

@@ -28,16 +28,12 @@ Refusal ApplyUnary(Opcode op, const Value& a, bool radians, Value* out) {
     const bool complex = a.kind == ValueKind::Complex;
     if (IsFunction(op)) {
         const FunctionEntry& function = FunctionOf(op);
-        if (!complex) {
-            // The tangent of an odd multiple of 90 degrees has no value.
-            if (op == Opcode::Tan && !radians && IsOddMultipleOf90(AsDouble(a))) {
-                return Refusal::Undefined;
-            }
-            *out = function.real(a, radians);
-        } else if (function.complex != nullptr) {
+        if (complex) {
             *out = function.complex(ToComplex(a), radians);
+        } else if (function.undefined != nullptr && function.undefined(AsDouble(a), radians)) {
+            return Refusal::Undefined;
         } else {
-            return Refusal::NotImplemented;
+            *out = function.real(a, radians);
         }
         return Refusal::None;
     }
@@ -134,9 +130,13 @@ Refusal ApplyBinary(Opcode op, const Value& a, const Value& b, Value* out) {
     return ApplyArithmetic(op, kind, a, b, out);
 }
 
+bool TakesTwoOperands(Opcode op) {
+    return op >= Opcode::Add && op <= Opcode::Power;
+}
+
 bool IsKnown(Opcode op) {
-    return (op >= Opcode::PushLiteral && op <= Opcode::Negate) || IsFunction(op) ||
-           (op >= Opcode::Add && op <= Opcode::Power);
+    return (op >= Opcode::PushLiteral && op <= Opcode::Negate) || TakesTwoOperands(op) ||
+           IsFunction(op);
 }
 
 // One opcode: pops its operands, pushes its result.
@@ -155,7 +155,7 @@ Refusal Step(const TokenProgram& program, Opcode op, bool radians, int32_t* next
         return Refusal::ParsingFailed;
     }
     Refusal verdict;
-    if (Code(op) > kLastUnaryOpcode) {
+    if (TakesTwoOperands(op)) {
         b = a;
         if (!ValueStackPop(stack, &a)) {
             return Refusal::ParsingFailed;
@@ -170,12 +170,6 @@ Refusal Step(const TokenProgram& program, Opcode op, bool radians, int32_t* next
     return verdict;
 }
 
-// A function without a complex form is named in front of the refusal's text.
-std::string RefusalOf(Opcode op, Refusal refusal) {
-    std::string text = refusal == Refusal::NotImplemented ? FunctionOf(op).refusal : "";
-    return text + RefusalText(refusal);
-}
-
 } // namespace
 
 bool RunTokenProgram(const TokenProgram& program, EvalFlags flags, Value* result,
@@ -185,9 +179,8 @@ bool RunTokenProgram(const TokenProgram& program, EvalFlags flags, Value* result
     ValueStackInit(&stack);
     int32_t nextLiteral = 0;
     Refusal verdict = Refusal::None;
-    Opcode op = Opcode::PushLiteral;
     for (int32_t next = 0; next < program.ops.count && verdict == Refusal::None; ++next) {
-        op = OpcodeAt(program, next);
+        const Opcode op = OpcodeAt(program, next);
         verdict =
             IsKnown(op) ? Step(program, op, radians, &nextLiteral, &stack) : Refusal::ParsingFailed;
     }
@@ -198,6 +191,6 @@ bool RunTokenProgram(const TokenProgram& program, EvalFlags flags, Value* result
     if (verdict == Refusal::None) {
         return true;
     }
-    *error = RefusalOf(op, verdict);
+    *error = RefusalText(verdict);
     return false;
 }

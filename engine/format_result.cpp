@@ -4,6 +4,8 @@
 #include <cmath>
 #include <cstdio>
 
+#include "engine/integer_math.h"
+
 std::string NumberText(double x) {
     if (std::isnan(x)) {
         return "nan";
@@ -63,9 +65,7 @@ bool IntegralAs32Bits(double x, int32_t* n) {
     if (!(x >= -2147483648.0 && x <= 4294967295.0) || std::trunc(x) != x) {
         return false;
     }
-    const auto bits = static_cast<uint32_t>(static_cast<uint64_t>(static_cast<int64_t>(x)));
-    *n = bits <= INT32_MAX ? static_cast<int32_t>(bits)
-                           : static_cast<int32_t>(bits - 2147483648u) + INT32_MIN;
+    *n = IntegerFromBits(static_cast<uint32_t>(static_cast<uint64_t>(static_cast<int64_t>(x))));
     return true;
 }
 

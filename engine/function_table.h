@@ -1,12 +1,13 @@
-// The functions of the expression language, one entry each: the grammar, the evaluator and
-// abacon-eval's help take their names, opcodes and forms from here. A new function is one
-// more entry (with its opcode) and its item in the window's Insert menu.
+// The functions of the expression language, one entry each: the grammar, the evaluator, the
+// window's Insert menu and abacon-eval's help take them from here. A new function is one more
+// entry; its opcode follows from its place.
 #pragma once
 
 #include <cmath>
 #include <cstddef>
 #include <cstdint>
 
+#include "base/translation_keys.h"
 #include "engine/angles.h"
 #include "engine/complex_functions.h"
 #include "engine/integer_math.h"
@@ -15,15 +16,27 @@
 #include "engine/trigonometry.h"
 #include "engine/value.h"
 
+// The functions' places in the window's Insert menu.
+enum class FunctionGroup : int32_t {
+    Arithmetic,
+    Trigonometric,
+    AngleUnits,
+    Logarithmic,
+    ComplexParts
+};
+
 struct FunctionEntry {
     const char* name;
-    Opcode opcode;
+    FunctionGroup group;
+    // The key of its label in the Insert menu; kNoKey shows the name and "()".
+    int32_t label;
     // Of an Integer or Double argument, with the angle unit.
     Value (*real)(const Value& x, bool radians);
-    // Of a Complex argument; none where the function has no complex form, and then a
-    // Complex argument is refused with the text below.
+    // Of a Complex argument, with the angle unit.
     Value (*complex)(ComplexNumber z, bool radians);
-    const char* refusal;
+    // Whether a real argument has no value there, with the angle unit: the evaluator refuses
+    // it as undefined. Null where the function has a value everywhere.
+    bool (*undefined)(double x, bool radians) = nullptr;
 };
 
 namespace FunctionForms {
@@ -45,126 +58,105 @@ inline Value InDegrees(ComplexNumber z, bool radians) {
 
 } // namespace FunctionForms
 
-// In opcode order, which is also the order in which the grammar tries the names.
+// Their order gives their opcodes, the order in which the grammar tries the names and
+// abacon-eval lists them, and their order within each group of the Insert menu.
 inline constexpr FunctionEntry kFunctions[] = {
-    {"sin", Opcode::Sin,
+    {"sin", FunctionGroup::Trigonometric, kNoKey,
      [](const Value& x, bool radians) {
          return FunctionForms::Real((radians ? Sine : SineInDegrees)(AsDouble(x)));
      },
      [](ComplexNumber z, bool radians) {
          return FunctionForms::Complex(ComplexSine(FunctionForms::ToRadians(z, radians)));
-     },
-     "sin(complex)"},
-    {"asin", Opcode::Asin,
+     }},
+    {"asin", FunctionGroup::Trigonometric, kNoKey,
      [](const Value& x, bool radians) {
          return FunctionForms::Real((radians ? ArcSine : ArcSineInDegrees)(AsDouble(x)));
      },
      [](ComplexNumber z, bool radians) {
          return FunctionForms::InDegrees(ComplexArcSine(z), radians);
-     },
-     "asin(complex)"},
-    {"cos", Opcode::Cos,
+     }},
+    {"cos", FunctionGroup::Trigonometric, kNoKey,
      [](const Value& x, bool radians) {
          return FunctionForms::Real((radians ? Cosine : CosineInDegrees)(AsDouble(x)));
      },
      [](ComplexNumber z, bool radians) {
          return FunctionForms::Complex(ComplexCosine(FunctionForms::ToRadians(z, radians)));
-     },
-     "cos(complex)"},
-    {"acos", Opcode::Acos,
+     }},
+    {"acos", FunctionGroup::Trigonometric, kNoKey,
      [](const Value& x, bool radians) {
          return FunctionForms::Real((radians ? ArcCosine : ArcCosineInDegrees)(AsDouble(x)));
      },
      [](ComplexNumber z, bool radians) {
          return FunctionForms::InDegrees(ComplexArcCosine(z), radians);
-     },
-     "acos(complex)"},
-    // The evaluator refuses odd multiples of 90 degrees before this is called.
-    {"tan", Opcode::Tan,
+     }},
+    // An odd multiple of 90 degrees has no tangent; no double is an odd multiple of pi/2.
+    {"tan", FunctionGroup::Trigonometric, kNoKey,
      [](const Value& x, bool radians) {
          return FunctionForms::Real((radians ? Tangent : TangentInDegrees)(AsDouble(x)));
      },
      [](ComplexNumber z, bool radians) {
          return FunctionForms::Complex(ComplexTangent(FunctionForms::ToRadians(z, radians)));
      },
-     "tan(complex)"},
-    {"atan", Opcode::Atan,
+     [](double x, bool radians) { return !radians && IsOddMultipleOf90(x); }},
+    {"atan", FunctionGroup::Trigonometric, kNoKey,
      [](const Value& x, bool radians) {
          return FunctionForms::Real((radians ? ArcTangent : ArcTangentInDegrees)(AsDouble(x)));
      },
      [](ComplexNumber z, bool radians) {
          return FunctionForms::InDegrees(ComplexArcTangent(z), radians);
-     },
-     "atan(complex)"},
-    {"rad", Opcode::Rad,
+     }},
+    {"rad", FunctionGroup::AngleUnits, TextId::MenuRadians,
      [](const Value& x, bool) { return FunctionForms::Real(DegreesToRadians(AsDouble(x))); },
      [](ComplexNumber z, bool) {
          return MakeComplex(DegreesToRadians(z.re), DegreesToRadians(z.im));
-     },
-     "rad(complex)"},
-    {"deg", Opcode::Deg,
+     }},
+    {"deg", FunctionGroup::AngleUnits, TextId::MenuDegrees,
      [](const Value& x, bool) { return FunctionForms::Real(RadiansToDegrees(AsDouble(x))); },
      [](ComplexNumber z, bool) {
          return MakeComplex(RadiansToDegrees(z.re), RadiansToDegrees(z.im));
-     },
-     "deg(complex)"},
-    {"log10", Opcode::Log10,
+     }},
+    {"log10", FunctionGroup::Logarithmic, TextId::MenuLogDecadic,
      [](const Value& x, bool) { return FunctionForms::Real(DecimalLogarithm(AsDouble(x))); },
-     [](ComplexNumber z, bool) { return FunctionForms::Complex(ComplexDecimalLogarithm(z)); },
-     "log10(complex)"},
-    {"log2", Opcode::Log2,
+     [](ComplexNumber z, bool) { return FunctionForms::Complex(ComplexDecimalLogarithm(z)); }},
+    {"log2", FunctionGroup::Logarithmic, TextId::MenuLogBinary,
      [](const Value& x, bool) { return FunctionForms::Real(BinaryLogarithm(AsDouble(x))); },
-     [](ComplexNumber z, bool) { return FunctionForms::Complex(ComplexBinaryLogarithm(z)); },
-     "log2(complex)"},
-    {"ln", Opcode::Ln,
+     [](ComplexNumber z, bool) { return FunctionForms::Complex(ComplexBinaryLogarithm(z)); }},
+    {"ln", FunctionGroup::Logarithmic, TextId::MenuLogNatural,
      [](const Value& x, bool) { return FunctionForms::Real(NaturalLogarithm(AsDouble(x))); },
-     [](ComplexNumber z, bool) { return FunctionForms::Complex(ComplexLogarithm(z)); },
-     "ln(complex)"},
-    // A negative Double keeps its real root, not a number; a Complex value has its root.
-    {"sqrt", Opcode::Sqrt,
-     [](const Value& x, bool) { return FunctionForms::Real(std::sqrt(AsDouble(x))); },
-     [](ComplexNumber z, bool) { return FunctionForms::Complex(ComplexSquareRoot(z)); },
-     "sqrt(complex)"},
-    {"re", Opcode::Re, [](const Value& x, bool) { return FunctionForms::Real(AsDouble(x)); },
-     [](ComplexNumber z, bool) { return FunctionForms::Real(z.re); }, "re(complex)"},
-    {"im", Opcode::Im, [](const Value&, bool) { return FunctionForms::Real(0.0); },
-     [](ComplexNumber z, bool) { return FunctionForms::Real(z.im); }, "im(complex)"},
+     [](ComplexNumber z, bool) { return FunctionForms::Complex(ComplexLogarithm(z)); }},
     // An Integer keeps its kind: the most negative one stays itself.
-    {"abs", Opcode::Abs,
+    {"abs", FunctionGroup::Arithmetic, kNoKey,
      [](const Value& x, bool) {
          return x.kind == ValueKind::Integer ? MakeInteger(IntegerAbsolute(x.number.integer))
                                              : FunctionForms::Real(std::fabs(x.number.real));
      },
-     [](ComplexNumber z, bool) { return FunctionForms::Real(ComplexModulus(z)); }, "abs(complex)"},
+     [](ComplexNumber z, bool) { return FunctionForms::Real(ComplexModulus(z)); }},
+    // A negative Double keeps its real root, not a number; a Complex value has its root.
+    {"sqrt", FunctionGroup::Arithmetic, TextId::MenuSquareRoot,
+     [](const Value& x, bool) { return FunctionForms::Real(std::sqrt(AsDouble(x))); },
+     [](ComplexNumber z, bool) { return FunctionForms::Complex(ComplexSquareRoot(z)); }},
+    {"re", FunctionGroup::ComplexParts, TextId::MenuReal,
+     [](const Value& x, bool) { return FunctionForms::Real(AsDouble(x)); },
+     [](ComplexNumber z, bool) { return FunctionForms::Real(z.re); }},
+    {"im", FunctionGroup::ComplexParts, TextId::MenuImag,
+     [](const Value&, bool) { return FunctionForms::Real(0.0); },
+     [](ComplexNumber z, bool) { return FunctionForms::Real(z.im); }},
 };
 
 constexpr int32_t kFunctionCount = static_cast<int32_t>(sizeof kFunctions / sizeof kFunctions[0]);
-constexpr int32_t kFirstFunctionOpcode = static_cast<int32_t>(Opcode::Sin);
 
-// The evaluator finds an entry by its opcode's distance from the first: the opcodes must run
-// on without a gap, and end with the last operation of one operand.
-constexpr bool FunctionOpcodesConsecutive() {
-    for (int32_t k = 0; k < kFunctionCount; ++k) {
-        if (static_cast<int32_t>(kFunctions[k].opcode) != kFirstFunctionOpcode + k) {
-            return false;
-        }
-    }
-    return true;
+// The opcode of the table's entry at index.
+constexpr Opcode FunctionOpcode(int32_t index) {
+    return static_cast<Opcode>(static_cast<int32_t>(Opcode::FirstFunction) + index);
 }
-static_assert(FunctionOpcodesConsecutive(), "function opcodes must follow the table's order");
-static_assert(kFirstFunctionOpcode > static_cast<int32_t>(Opcode::Negate),
-              "function opcodes come after the unary signs");
-static_assert(kFirstFunctionOpcode + kFunctionCount - 1 == kLastUnaryOpcode,
-              "the last function is the last operation of one operand");
-static_assert(kLastUnaryOpcode < static_cast<int32_t>(Opcode::Add),
-              "operations of two operands come after those of one");
 
 inline bool IsFunction(Opcode op) {
     const int32_t code = static_cast<int32_t>(op);
-    return code >= kFirstFunctionOpcode && code < kFirstFunctionOpcode + kFunctionCount;
+    const int32_t first = static_cast<int32_t>(Opcode::FirstFunction);
+    return code >= first && code - first < kFunctionCount;
 }
 
 // op must be a function's opcode.
 inline const FunctionEntry& FunctionOf(Opcode op) {
-    return kFunctions[static_cast<int32_t>(op) - kFirstFunctionOpcode];
+    return kFunctions[static_cast<int32_t>(op) - static_cast<int32_t>(Opcode::FirstFunction)];
 }

@@ -28,7 +28,7 @@ auto Call(const char* name, Opcode opcode, const Rule& group) {
 
 // Every function of the table, tried in its order.
 template <std::size_t... K> auto FunctionCalls(const Rule& group, std::index_sequence<K...>) {
-    return FirstCharChoice(Call(kFunctions[K].name, kFunctions[K].opcode, group)...);
+    return FirstCharChoice(Call(kFunctions[K].name, FunctionOpcode(K), group)...);
 }
 
 // The operator character, then the right operand, then the operator's opcode.

@@ -1,12 +1,11 @@
 #include "engine/integer_math.h"
 
-namespace {
-
-// The two's-complement reading of a 32-bit pattern, without an implementation-defined cast.
-int32_t FromBits(uint32_t bits) {
+int32_t IntegerFromBits(uint32_t bits) {
     return bits <= INT32_MAX ? static_cast<int32_t>(bits)
                              : static_cast<int32_t>(bits - 2147483648u) + INT32_MIN;
 }
+
+namespace {
 
 uint32_t ToBits(int32_t n) {
     return static_cast<uint32_t>(n);
@@ -15,19 +14,19 @@ uint32_t ToBits(int32_t n) {
 } // namespace
 
 int32_t IntegerSum(int32_t a, int32_t b) {
-    return FromBits(ToBits(a) + ToBits(b));
+    return IntegerFromBits(ToBits(a) + ToBits(b));
 }
 
 int32_t IntegerDifference(int32_t a, int32_t b) {
-    return FromBits(ToBits(a) - ToBits(b));
+    return IntegerFromBits(ToBits(a) - ToBits(b));
 }
 
 int32_t IntegerProduct(int32_t a, int32_t b) {
-    return FromBits(ToBits(a) * ToBits(b));
+    return IntegerFromBits(ToBits(a) * ToBits(b));
 }
 
 int32_t IntegerNegation(int32_t a) {
-    return FromBits(0u - ToBits(a));
+    return IntegerFromBits(0u - ToBits(a));
 }
 
 int32_t IntegerAbsolute(int32_t a) {
@@ -64,6 +63,6 @@ bool IntegerPower(int32_t a, int32_t n, int32_t* result) {
         }
         base *= base;
     }
-    *result = FromBits(product);
+    *result = IntegerFromBits(product);
     return true;
 }

@@ -4,6 +4,9 @@
 
 #include <cstdint>
 
+// The two's-complement reading of a 32-bit pattern, without an implementation-defined cast.
+int32_t IntegerFromBits(uint32_t bits);
+
 int32_t IntegerSum(int32_t a, int32_t b);
 int32_t IntegerDifference(int32_t a, int32_t b);
 int32_t IntegerProduct(int32_t a, int32_t b);

@@ -158,9 +158,9 @@ namespace {
 
 // The edges of atan2 (C99, Annex F): zeros, infinities, not a number.
 bool AngleAtTheEdges(double y, double x, double* angle) {
-    constexpr double kPi = 3.141592653589793;
-    constexpr double kHalfPi = 1.5707963267948966;
-    constexpr double kQuarterPi = 0.7853981633974483;
+    constexpr double kPi = kDdPi.hi;
+    constexpr double kHalfPi = kDdHalfPi.hi;
+    constexpr double kQuarterPi = 0.5 * kDdHalfPi.hi;
     if (std::isnan(x) || std::isnan(y)) {
         *angle = x + y;
     } else if (y == 0.0) {

@@ -3,7 +3,9 @@
 #include <cmath>
 #include <cstdlib>
 
+#include "engine/angles.h"
 #include "engine/exponential.h"
+#include "engine/integer_math.h"
 
 namespace {
 
@@ -32,12 +34,6 @@ bool ConvertDigits(const char* begin, const char* end, uint64_t base, uint64_t l
     }
     *value = n;
     return true;
-}
-
-// The two's-complement reading of a 32-bit pattern, without an implementation-defined cast.
-int32_t FromBits(uint64_t bits) {
-    return bits <= INT32_MAX ? static_cast<int32_t>(bits)
-                             : static_cast<int32_t>(bits - 2147483648u) + INT32_MIN;
 }
 
 // The double nearest the value of digits of bitsPerDigit bits each (hexadecimal or binary),
@@ -135,7 +131,7 @@ bool IntegerLiteralAction(int32_t radix, const ParserSnapshot& before, ParseStat
                       &n)) {
         // At most 2^53 in floating mode: through the signed conversion, the one instruction.
         return Append(state, floating ? MakeDouble(static_cast<double>(static_cast<int64_t>(n)))
-                                      : MakeInteger(FromBits(n)));
+                                      : MakeInteger(IntegerFromBits(static_cast<uint32_t>(n))));
     }
     if (!floating) {
         state->halt = Refusal::NumberTooLarge;
@@ -162,7 +158,7 @@ bool ConstantAction(int32_t constant, const ParserSnapshot&, ParseState* state) 
     *state->progressMark = state->cur;
     switch (constant) {
     case ConstantIndex::Pi:
-        return Append(state, MakeDouble(3.141592653589793));
+        return Append(state, MakeDouble(kPi));
     case ConstantIndex::E:
         return Append(state, MakeDouble(kConstantE));
     case ConstantIndex::I:

@@ -4,8 +4,6 @@
 
 const char* RefusalText(Refusal refusal) {
     switch (refusal) {
-    case Refusal::NotImplemented:
-        return TranslationText(TextId::NotImplemented);
     case Refusal::DivZero:
         return TranslationText(TextId::DivZero);
     case Refusal::ModuloComplex:

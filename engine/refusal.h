@@ -6,7 +6,6 @@
 enum class Refusal : uint8_t {
     None,           // no refusal: the operation was accepted
     ParsingFailed,  // the text is no expression (also a program the parser never produces)
-    NotImplemented, // a function without a complex form met a complex value
     DivZero,        // integer division by zero
     ModuloComplex,  // modulo with a complex operand
     ModZero,        // modulo by zero

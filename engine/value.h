@@ -20,9 +20,6 @@ Value MakeInteger(int32_t n);
 Value MakeDouble(double x);
 Value MakeComplex(double re, double im);
 
-// Truncates toward zero to 64 bits, then keeps the low 32 bits (3e9 gives 3e9 - 2^32).
-// Not-a-number gives 0; infinities and values beyond 64 bits saturate first.
-int32_t AsInteger(const Value& v);
 double AsDouble(const Value& v);
 double RealPart(const Value& v);
 double ImagPart(const Value& v);
@@ -37,32 +34,18 @@ constexpr EvalFlags Radians = 2;  // angles in radians; degrees when clear
 // How an Integer result is written; set by the ",x" ",b" ",c" suffix.
 enum class DisplayMode : int32_t { Decimal = 0, Hexadecimal = 1, Binary = 2, Character = 3 };
 
-// Operation codes; 1..18 take one operand, 19..24 two. 3 is unassigned.
+// Operation codes: the literal, the two signs and the operators of two operands, then the
+// functions, each at its place in the function table, so that a new function renumbers
+// nothing.
 enum class Opcode : int32_t {
     PushLiteral = 0,
     Plus = 1,
     Negate = 2,
-    Sin = 4,
-    Asin = 5,
-    Cos = 6,
-    Acos = 7,
-    Tan = 8,
-    Atan = 9,
-    Rad = 10,
-    Deg = 11,
-    Log10 = 12,
-    Log2 = 13,
-    Ln = 14,
-    Sqrt = 15,
-    Re = 16,
-    Im = 17,
-    Abs = 18,
-    Add = 19,
-    Subtract = 20,
-    Multiply = 21,
-    Divide = 22,
-    Modulo = 23,
-    Power = 24,
+    Add = 3,
+    Subtract = 4,
+    Multiply = 5,
+    Divide = 6,
+    Modulo = 7,
+    Power = 8,
+    FirstFunction = 9, // the function table's first entry; the others follow it
 };
-
-constexpr int32_t kLastUnaryOpcode = 18;

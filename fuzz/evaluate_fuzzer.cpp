@@ -36,9 +36,8 @@ bool IsErrorText(const std::string& output) {
     if (output == RefusalText(Refusal::OutOfMemory)) {
         return true;
     }
-    for (Refusal refusal :
-         {Refusal::ParsingFailed, Refusal::NotImplemented, Refusal::DivZero, Refusal::ModuloComplex,
-          Refusal::ModZero, Refusal::NumberTooLarge, Refusal::Undefined}) {
+    for (Refusal refusal : {Refusal::ParsingFailed, Refusal::DivZero, Refusal::ModuloComplex,
+                            Refusal::ModZero, Refusal::NumberTooLarge, Refusal::Undefined}) {
         if (EndsWith(output, RefusalText(refusal))) {
             return true;
         }

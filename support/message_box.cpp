@@ -65,10 +65,6 @@ int ShowMessage(const char* text, UINT type) {
     return ShowCenteredBox(text, type);
 }
 
-void ShowSystemError(const char* text, UINT type) {
-    ShowError(text, GetLastError(), nullptr, type);
-}
-
 void ShowError(const char* text, DWORD code, const char* description, UINT type) {
     char* system = nullptr;
     if (description == nullptr) {

@@ -9,9 +9,6 @@
 // Shows text with the message-box flags type; returns the box's result.
 int ShowMessage(const char* text, UINT type);
 
-// Shows text followed by the thread's last error code and the system's description of it.
-void ShowSystemError(const char* text, UINT type);
-
 // Shows text followed by "(0x<code>): " and the description, or the system's description of
 // the code when description is null.
 void ShowError(const char* text, DWORD code, const char* description, UINT type);

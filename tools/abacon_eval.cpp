@@ -1,13 +1,12 @@
 // abacon-eval: the calculation engine from the command line, for scripting and testing.
-// Each expression is evaluated as the calculator window does it: its text with "="
-// appended, with the engine's texts from the language file.
+// Each expression is calculated by the calculator's own session, as the window does it, with
+// the engine's texts from the language file.
 #include <cstdio>
 #include <string>
 #include <vector>
 
-#include "engine/answer_completion.h"
-#include "engine/evaluate.h"
 #include "engine/function_table.h"
+#include "session/calculation_session.h"
 #include "support/answer_lines.h"
 #include "support/executable_path.h"
 #include "support/path_parts.h"
@@ -160,30 +159,27 @@ bool LoadLanguage(const Options& options, std::string* path, std::string* proble
 }
 
 // One answer line, without its line break; false when the expression failed.
-// *answer is the previous result, replaced by this one when it succeeds.
-bool Answer(const std::string& expression, const Options& options, Value* answer,
+bool Answer(const std::string& expression, const Options& options, CalculationSession* session,
             std::string* line) {
-    const std::string text = CompleteWithAnswer(expression) + "=";
-    std::string output;
-    const bool succeeded = Evaluate(text.c_str(), options.flags, answer, &output);
+    const KeptCalculation calculation = session->Answer(expression, options.flags);
     if (options.status) {
-        *line = succeeded ? "ok\t" : "error\t";
+        *line = calculation.succeeded ? "ok\t" : "error\t";
     }
-    *line += output;
-    return succeeded;
+    *line += calculation.output;
+    return calculation.succeeded;
 }
 
 int Run(const Options& options) {
     bool allSucceeded = true;
-    Value answer = MakeInteger(0); // "ans" before the first calculation
+    CalculationSession session;
     if (options.expressions.empty()) {
         allSucceeded = AnswerLines([&](const std::string& expression, std::string* line) {
-            return Answer(expression, options, &answer, line);
+            return Answer(expression, options, &session, line);
         });
     }
     for (const std::string& expression : options.expressions) {
         std::string line;
-        allSucceeded = Answer(expression, options, &answer, &line) && allSucceeded;
+        allSucceeded = Answer(expression, options, &session, &line) && allSucceeded;
         line += '\n';
         std::fwrite(line.data(), 1, line.size(), stdout);
     }

@@ -153,6 +153,15 @@ int32_t FindKey(const TranslationKey* keys, int32_t count, const char* key, std:
     return -1;
 }
 
+bool IsRetiredKey(const char* key) {
+    for (const char* retired : kRetiredKeys) {
+        if (std::strcmp(retired, key) == 0) {
+            return true;
+        }
+    }
+    return false;
+}
+
 bool HeaderMatches(const LineSpan& versionLine, const char* programVersion) {
     char text[kVersionLimit + 1];
     std::size_t length = static_cast<std::size_t>(versionLine.end - versionLine.first);
@@ -201,7 +210,8 @@ int32_t PickLanguage(const char* savedName, LanguageChooser& chooser) {
     return index;
 }
 
-// Takes line language + 2 of each entry block as the text of the entry its key names.
+// Takes line language + 2 of each entry block as the text of the entry its key names; the
+// blocks of retired keys are skipped.
 uint32_t ReadEntries(const char* position, GrowArray* lines, TranslationKey* keys, int32_t count,
                      int32_t language) {
     int32_t previous = -1;
@@ -223,6 +233,9 @@ uint32_t ReadEntries(const char* position, GrowArray* lines, TranslationKey* key
         const int32_t match =
             FindKey(keys, count, key.get(), static_cast<std::size_t>(keyLine.end - keyLine.first),
                     previous + 1);
+        if (match < 0 && IsRetiredKey(key.get())) {
+            continue; // written by an earlier version
+        }
         if (match < 0) {
             gProblem.key = key.get();
             return CatalogueError::UnknownKey;

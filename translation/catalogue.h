@@ -23,6 +23,7 @@
 // program version on its first line (the rest is comment), block 2 one language name per
 // line, and each further block a key followed by its text in every language, in the order
 // of the names. A backslash escapes the next character: \n \t \b \r \\; any other gives "?".
+// The blocks of keys that earlier versions used (kRetiredKeys) are skipped.
 #pragma once
 
 #include <cstdint>

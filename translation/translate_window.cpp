@@ -28,31 +28,15 @@ void TranslateDialog(const DialogTextItem* table, HWND dialog, int count) {
     }
 }
 
-int32_t TranslateMenu(HMENU menu, const MenuTextItem* table, int count) {
-    int32_t position = 0;
-    for (int i = 0; i < count; ++i, ++position) {
-        const MenuTextItem& entry = table[i];
-        if (entry.kind == MenuEnd) {
-            return position + 1;
-        }
-        if (entry.kind == MenuSkip) {
-            continue;
-        }
+bool TranslateMenu(HMENU menu, const MenuTextItem* table, int count) {
+    for (int i = 0; i < count; ++i) {
         MENUITEMINFOA info{};
         info.cbSize = sizeof info;
         info.fMask = MIIM_STRING;
-        info.dwTypeData = const_cast<char*>(TranslationText(entry.key));
-        if (!SetMenuItemInfoA(menu, static_cast<UINT>(position), TRUE, &info)) {
-            return -1;
-        }
-        if (entry.kind == MenuPopup) {
-            int32_t consumed =
-                TranslateMenu(GetSubMenu(menu, position), table + i + 1, count - i - 1);
-            if (consumed == -1) {
-                return -1;
-            }
-            i += consumed;
+        info.dwTypeData = const_cast<char*>(TranslationText(table[i].key));
+        if (!SetMenuItemInfoA(menu, table[i].command, FALSE, &info)) {
+            return false;
         }
     }
-    return position;
+    return true;
 }

@@ -22,11 +22,12 @@ class LoadedTexts : public ::testing::Environment {
             texts_[id] = "Text " + std::to_string(id);
             keys[id].text = &texts_[id][0];
         }
-        texts_[27] = kAboutCaption;
-        texts_[28] = kVisitText;
-        texts_[29] = kHomepageText;
-        texts_[30] = kHomeUrl;
-        for (int32_t id = 27; id <= 30; ++id) {
+        texts_[TextId::MainAbout] = kAboutCaption;
+        texts_[TextId::AboutVisit] = kVisitText;
+        texts_[TextId::AboutHomepage] = kHomepageText;
+        texts_[TextId::HomeUrl] = kHomeUrl;
+        for (int32_t id :
+             {TextId::MainAbout, TextId::AboutVisit, TextId::AboutHomepage, TextId::HomeUrl}) {
             keys[id].text = &texts_[id][0];
         }
         TranslationUseTable(keys, kTranslationKeyCount);

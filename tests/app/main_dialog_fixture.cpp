@@ -7,55 +7,11 @@
 
 namespace {
 
-const char* const kEnglish[kTranslationKeyCount] = {
-    "&Insert",
-    "Use &floating point",
-    "&Calculate",
-    "Angle unit",
-    "&Radians",
-    "&Degrees",
-    "&Quit",
-    "Number forms",
-    "Decimal number",
-    "Hexadecimal number\t0x",
-    "Binary number\t0b",
-    "Character code\t'a'",
-    "Complex number\t1.0 + 1.0 i",
-    "Named constants",
-    "Arithmetic",
-    "^ (power)",
-    "sqrt()\tsquare root of",
-    "Trigonometric",
-    "rad()\tdegrees to radians",
-    "deg()\tradians to degrees",
-    "Logarithmic",
-    "log10()\tbase 10",
-    "log2()\tbase 2",
-    "ln()\tbase e",
-    "Complex numbers",
-    "re()\treal part of",
-    "im()\timaginary part of",
-    "A&bout Abacon...",
-    "Visit the Abacon homepage at:",
-    "The Abacon homepage",
-    "https://abacon.example/",
-    "Parsing failed",
-    "not implemented",
-    "Div zero",
-    "Modulo complex",
-    "Mod zero",
-    "Over complex",
-    "Stay on &top",
-    "&Keep the history",
-    "&Copy text",
-    "Copy the &result",
-    "&Insert the result",
-    "Select &all text",
-    "Clear the &history",
-    "The history cannot be saved:",
-    "Too large",
-    "Undefined",
-};
+// Each key's text is the key itself, but for the About button's, whose caption drops its
+// mnemonic and dots.
+std::string EnglishTextOf(int32_t id) {
+    return id == TextId::MainAbout ? "A&bout Abacon..." : ApplicationKeys()[id].key;
+}
 
 HKEY OpenSettings(REGSAM access) {
     HKEY key = nullptr;
@@ -85,7 +41,7 @@ void WriteSetting(const char* name, DWORD type, const BYTE* data, DWORD size) {
 } // namespace
 
 const char* EnglishText(int32_t id) {
-    return kEnglish[id];
+    return TranslationText(id);
 }
 
 SavedSetting::SavedSetting(const char* name) : name_(name) {
@@ -143,15 +99,18 @@ bool ReadSettingDword(const char* name, DWORD* value) {
 
 void MainDialogTest::SetUp() {
     TranslationKey* keys = ApplicationKeys();
-    texts_.assign(kEnglish, kEnglish + kTranslationKeyCount);
+    for (int32_t id = 0; id < kTranslationKeyCount; ++id) {
+        texts_.push_back(EnglishTextOf(id));
+    }
     for (int32_t id = 0; id < kTranslationKeyCount; ++id) {
         keys[id].text = &texts_[id][0];
     }
     TranslationUseTable(keys, kTranslationKeyCount);
 
     keyExisted_ = SettingsKeyExists();
-    doubles_ = std::make_unique<SavedSetting>("Doubles");
-    radians_ = std::make_unique<SavedSetting>("Radians");
+    for (const SettingRow& row : kSettings) {
+        saved_.push_back(std::make_unique<SavedSetting>(row.name));
+    }
 
     SetEnvironmentVariableA("APPDATA", appData_.Path("AppData").c_str());
     Application::Initialize(GetModuleHandleA(nullptr));
@@ -167,8 +126,7 @@ void MainDialogTest::TearDown() {
     Application::UnregisterLoop();
     Application::Terminate();
 
-    doubles_.reset();
-    radians_.reset();
+    saved_.clear();
     if (!keyExisted_) {
         RegDeleteKeyA(HKEY_CURRENT_USER, kSettingsKeyPath);
     }

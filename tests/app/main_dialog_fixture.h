@@ -70,6 +70,5 @@ class MainDialogTest : public ::testing::Test {
     TempDir appData_; // the kept history's folder is made in it, fresh for every test
     std::vector<std::string> texts_;
     bool keyExisted_ = false;
-    std::unique_ptr<SavedSetting> doubles_;
-    std::unique_ptr<SavedSetting> radians_;
+    std::vector<std::unique_ptr<SavedSetting>> saved_;
 };

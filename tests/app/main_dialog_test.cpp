@@ -26,12 +26,7 @@ std::string FailureLines(const std::string& expression, EvalFlags flags) {
 
 TEST_F(MainDialogTest, ControlsTakeTheirTextsAndTheCaptionStays) {
     Open();
-    const struct {
-        int control;
-        int32_t key;
-    } expected[] = {{IDC_INSERT, 0},  {IDC_FLOATING, 1}, {IDOK, 2},     {IDC_ANGLE_BASE, 3},
-                    {IDC_RADIANS, 4}, {IDC_DEGREES, 5},  {IDC_QUIT, 6}, {IDC_ABOUT, 27}};
-    for (const auto& item : expected) {
+    for (const DialogTextItem& item : kMainDialogTexts) {
         EXPECT_EQ(EnglishText(item.key), Text(item.control)) << item.control;
     }
     char caption[32] = "";

@@ -15,9 +15,9 @@ namespace {
 class SettingsTest : public ::testing::Test {
   protected:
     void SetUp() override {
-        for (const char* name : {"Language", "Doubles", "Radians", "Topmost", "KeepHistory"}) {
-            saved_.push_back(std::make_unique<SavedSetting>(name));
-            DeleteSetting(name);
+        for (const SettingRow& row : kSettings) {
+            saved_.push_back(std::make_unique<SavedSetting>(row.name));
+            DeleteSetting(row.name);
         }
     }
 
@@ -25,35 +25,68 @@ class SettingsTest : public ::testing::Test {
 };
 
 TEST_F(SettingsTest, MissingValuesAndOtherTypesHaveTheDefaults) {
-    WriteSettingString("Radians", "0");
-    WriteSettingDword("Language", 1);
+    for (const SettingRow& row : kSettings) {
+        // A flag as text that would say the other state.
+        if (row.type == SettingType::Flag) {
+            WriteSettingString(row.name, row.byDefault ? "0" : "1");
+        } else {
+            WriteSettingDword(row.name, 1);
+        }
+    }
     const Settings settings;
-    EXPECT_EQ(settings.Language(), "");
-    EXPECT_TRUE(settings.Doubles());
-    EXPECT_TRUE(settings.Radians());
-    EXPECT_FALSE(settings.Topmost());
-    EXPECT_TRUE(settings.KeepHistory());
+    for (const SettingRow& row : kSettings) {
+        if (row.type == SettingType::Text) {
+            EXPECT_EQ(settings.Text(row.id), "") << row.name;
+        } else {
+            EXPECT_EQ(settings.Flag(row.id), row.byDefault) << row.name;
+        }
+    }
+    for (const SettingRow& row : kSettings) {
+        DeleteSetting(row.name);
+    }
+    const Settings empty;
+    for (const SettingRow& row : kSettings) {
+        if (row.type == SettingType::Flag) {
+            EXPECT_EQ(empty.Flag(row.id), row.byDefault) << row.name;
+        }
+    }
 }
 
-TEST_F(SettingsTest, ValuesAreStoredAsTheyChangeAndReadBack) {
-    WriteSettingDword("Topmost", 7);
+TEST_F(SettingsTest, FlagsAreStoredAsTheyChangeAndReadBack) {
+    for (const SettingRow& row : kSettings) {
+        if (row.type != SettingType::Flag) {
+            continue;
+        }
+        WriteSettingDword(row.name, 7);
+        Settings settings;
+        EXPECT_TRUE(settings.Flag(row.id)) << row.name << ": any non-zero value is on";
+        settings.SetFlag(row.id, !row.byDefault);
+        DWORD value = 99;
+        EXPECT_TRUE(ReadSettingDword(row.name, &value)) << row.name;
+        EXPECT_EQ(value, row.byDefault ? 0u : 1u) << row.name;
+        EXPECT_EQ(Settings().Flag(row.id), !row.byDefault) << row.name;
+    }
+}
+
+TEST_F(SettingsTest, TextsAreReadBackWhenTheyFitWhole) {
     Settings settings;
-    EXPECT_TRUE(settings.Topmost()) << "any non-zero value is on";
-    settings.SetTopmost(false);
-    settings.SetKeepHistory(false);
-    settings.SetDoubles(false);
-    settings.SetLanguage(std::string(30, 'a').c_str());
-    DWORD value = 99;
-    EXPECT_TRUE(ReadSettingDword("KeepHistory", &value));
-    EXPECT_EQ(value, 0u);
+    settings.SetText(SettingId::Language, std::string(30, 'a').c_str());
     const Settings again;
-    EXPECT_FALSE(again.Topmost());
-    EXPECT_FALSE(again.KeepHistory());
-    EXPECT_FALSE(again.Doubles());
-    EXPECT_EQ(again.Language(), std::string(30, 'a'));
+    EXPECT_EQ(again.Text(SettingId::Language), std::string(30, 'a'));
     // One character more than is read back: the catalogue chooses again.
-    settings.SetLanguage(std::string(31, 'b').c_str());
-    EXPECT_EQ(again.Language(), "");
+    settings.SetText(SettingId::Language, std::string(31, 'b').c_str());
+    EXPECT_EQ(again.Text(SettingId::Language), "");
+}
+
+TEST(SettingRows, ItemsOfTheWindowMenuHaveCommandsOfTheirOwn) {
+    for (const SettingRow& row : kSettings) {
+        EXPECT_EQ(&RowOf(row.id), &row);
+        EXPECT_EQ(MenuCommandOf(row.id) & 0xF, 0u) << row.name;
+        EXPECT_LT(MenuCommandOf(row.id), 0xF000u) << row.name << ": below the system's commands";
+        for (const SettingRow& other : kSettings) {
+            EXPECT_TRUE(&other == &row || MenuCommandOf(other.id) != MenuCommandOf(row.id));
+        }
+    }
 }
 
 } // namespace

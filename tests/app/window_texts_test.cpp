@@ -1,6 +1,7 @@
 // The translation tables of the windows against the windows themselves, built from the real
-// resources: every entry names a control that exists, and the Insert menu table has the
-// shape of the menu.
+// resources: every entry names a control or item that exists; and the Insert menu, made of
+// its list and the function table.
+#include <algorithm>
 #include <iterator>
 #include <string>
 #include <vector>
@@ -8,8 +9,10 @@
 #include <gtest/gtest.h>
 
 #include "app/about_dialog.h"
+#include "app/history_menu.h"
 #include "app/insert_menu.h"
 #include "app/main_dialog.h"
+#include "engine/function_table.h"
 #include "tests/base/numbered_texts.h"
 #include "tests/support/test_windows.h"
 
@@ -76,90 +79,57 @@ TEST_F(WindowTextsTest, AboutDialogSetsTheCaptionFromTheFirstPair) {
     EXPECT_EQ(TextOf(GetDlgItem(dialog, IDC_VERSION)), "Version");
 }
 
-TEST_F(WindowTextsTest, InsertTableHasTheShapeOfTheMenu) {
-    menu_ = LoadMenuA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDR_INSERT_MENU));
+TEST_F(WindowTextsTest, HistoryMenuTableNamesEveryItemOfTheMenu) {
+    menu_ = LoadMenuA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDR_HISTORY_MENU));
     ASSERT_NE(menu_, nullptr);
-    HMENU insert = GetSubMenu(menu_, 0);
-    int popup = -1;
-    int position = 0;
-    for (const MenuTextItem& entry : kInsertMenuTexts) {
-        EXPECT_EQ(entry.reserved, 0);
-        if (entry.kind == MenuPopup) {
-            ++popup;
-            position = 0;
-            ASSERT_NE(GetSubMenu(insert, popup), nullptr) << popup;
-        } else if (entry.kind == MenuEnd) {
-            EXPECT_EQ(GetMenuItemCount(GetSubMenu(insert, popup)), position) << popup;
-        } else {
-            // Separators are never translated.
-            EXPECT_FALSE(entry.kind == MenuItem &&
-                         IsMenuSeparator(GetSubMenu(insert, popup), position))
-                << popup << " " << position;
-            ++position;
+    HMENU popup = GetSubMenu(menu_, 0);
+    ASSERT_TRUE(
+        TranslateMenu(popup, kHistoryMenuTexts, static_cast<int>(std::size(kHistoryMenuTexts))));
+    size_t items = 0;
+    for (int p = 0; p < GetMenuItemCount(popup); ++p) {
+        if (IsMenuSeparator(popup, p)) {
+            continue;
         }
+        ++items;
+        const UINT command = GetMenuItemID(popup, p);
+        const auto entry =
+            std::find_if(std::begin(kHistoryMenuTexts), std::end(kHistoryMenuTexts),
+                         [&](const MenuTextItem& item) { return item.command == command; });
+        ASSERT_NE(entry, std::end(kHistoryMenuTexts)) << command;
+        EXPECT_EQ(MenuLabel(popup, p), "T" + std::to_string(entry->key));
     }
-    EXPECT_EQ(popup + 1, GetMenuItemCount(insert));
+    EXPECT_EQ(items, std::size(kHistoryMenuTexts));
 }
 
-// Expected label per sub-menu position; null keeps the resource label (a separator stays a
-// separator).
-struct PopupLabels {
-    const char* popup;
-    std::vector<const char*> items;
-};
-
-const PopupLabels kTranslatedInsertMenu[] = {
-    {"T7", {"T8", "T9", "T10", "T11", "T12"}},
-    {"T13", {nullptr, nullptr, nullptr}},
-    {"T14",
-     {nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, "T15", nullptr, nullptr,
-      "T16"}},
-    {"T17", {nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, "T18", "T19"}},
-    {"T20", {"T21", "T22", "T23"}},
-    {"T24", {"T25", "T26"}},
-};
-
-TEST_F(WindowTextsTest, InsertMenuLabelsByPosition) {
-    menu_ = LoadMenuA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDR_INSERT_MENU));
-    ASSERT_NE(menu_, nullptr);
-    HMENU insert = GetSubMenu(menu_, 0);
-    std::vector<std::vector<std::string>> before;
-    for (int p = 0; p < GetMenuItemCount(insert); ++p) {
-        before.emplace_back();
-        for (int q = 0; q < GetMenuItemCount(GetSubMenu(insert, p)); ++q) {
-            before.back().push_back(MenuLabel(GetSubMenu(insert, p), q));
-        }
-    }
-
-    EXPECT_EQ(
-        TranslateMenu(insert, kInsertMenuTexts, static_cast<int>(std::size(kInsertMenuTexts))), 6);
-
-    int translated = 0;
-    int kept = 0;
-    int separators = 0;
-    for (int p = 0; p < 6; ++p) {
-        const PopupLabels& expected = kTranslatedInsertMenu[p];
-        HMENU sub = GetSubMenu(insert, p);
-        EXPECT_EQ(MenuLabel(insert, p), expected.popup);
-        ASSERT_EQ(GetMenuItemCount(sub), static_cast<int>(expected.items.size()));
-        for (size_t q = 0; q < expected.items.size(); ++q) {
-            const int position = static_cast<int>(q);
-            SCOPED_TRACE(std::to_string(p) + " " + std::to_string(q));
-            if (IsMenuSeparator(sub, position)) {
-                EXPECT_EQ(expected.items[q], nullptr);
-                ++separators;
-            } else if (expected.items[q] != nullptr) {
-                EXPECT_EQ(MenuLabel(sub, position), expected.items[q]);
-                ++translated;
-            } else {
-                EXPECT_EQ(MenuLabel(sub, position), before[p][q]);
-                ++kept;
+TEST_F(WindowTextsTest, InsertMenuHoldsEveryFunctionOnceWithItsLabel) {
+    const std::vector<InsertSubMenu> popups = InsertMenuContents();
+    for (const FunctionEntry& function : kFunctions) {
+        const std::string call = std::string(function.name) + "()";
+        int found = 0;
+        for (const InsertSubMenu& popup : popups) {
+            for (const InsertItem& item : popup.items) {
+                if (item.inserted == call) {
+                    ++found;
+                    EXPECT_EQ(item.label, function.label == kNoKey
+                                              ? call
+                                              : "T" + std::to_string(function.label));
+                }
             }
         }
+        EXPECT_EQ(found, 1) << call;
     }
-    EXPECT_EQ(translated, 14);
-    EXPECT_EQ(kept, 15);
-    EXPECT_EQ(separators, 4);
+}
+
+// Separators only between items, and no sub-menu empty.
+TEST_F(WindowTextsTest, InsertMenuSeparatorsStandBetweenItems) {
+    for (const InsertSubMenu& popup : InsertMenuContents()) {
+        ASSERT_FALSE(popup.items.empty()) << popup.label;
+        EXPECT_FALSE(popup.items.front().separator) << popup.label;
+        EXPECT_FALSE(popup.items.back().separator) << popup.label;
+        for (size_t k = 1; k < popup.items.size(); ++k) {
+            EXPECT_FALSE(popup.items[k - 1].separator && popup.items[k].separator) << popup.label;
+        }
+    }
 }
 
 } // namespace

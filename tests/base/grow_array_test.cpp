@@ -7,12 +7,8 @@
 
 namespace {
 
-int gAllocations = 0;   // calls for a new block
 int gReallocations = 0; // every call
 void* CountingRealloc(void* block, std::size_t bytes) {
-    if (block == nullptr) {
-        ++gAllocations;
-    }
     ++gReallocations;
     return std::realloc(block, bytes);
 }
@@ -105,56 +101,6 @@ TEST(GrowArray, EraseNothingFirstAndRange) {
     EXPECT_EQ(Contents(a), (std::vector<int>{2, 5}));
     EXPECT_EQ(a.capacity, capacity) << "the buffer never shrinks";
     GrowArrayFree(&a);
-}
-
-TEST(GrowArray, CopyOfEmptyArrayAllocatesNothing) {
-    GrowArray empty;
-    GrowArrayInit(&empty, 1, CountingRealloc, std::free);
-    GrowArray copy;
-    gAllocations = 0;
-    ASSERT_TRUE(GrowArrayCopy(&copy, &empty, sizeof(int)));
-    EXPECT_EQ(gAllocations, 0);
-    EXPECT_EQ(copy.data, nullptr);
-    EXPECT_EQ(copy.count, 0);
-    EXPECT_EQ(copy.reallocate, CountingRealloc);
-}
-
-TEST(GrowArray, CopyIsIndependent) {
-    GrowArray a = Filled({7, 8});
-    GrowArray copy;
-    ASSERT_TRUE(GrowArrayCopy(&copy, &a, sizeof(int)));
-    EXPECT_NE(copy.data, a.data);
-    EXPECT_EQ(copy.capacity, 2);
-    int nine = 9;
-    ASSERT_TRUE(GrowArrayInsert(&nine, &copy, sizeof(int), 0));
-    EXPECT_EQ(Contents(a), (std::vector<int>{7, 8}));
-    EXPECT_EQ(Contents(copy), (std::vector<int>{9, 7, 8}));
-    GrowArrayFree(&a);
-    GrowArrayFree(&copy);
-}
-
-TEST(GrowArray, AssignReplacesContents) {
-    GrowArray a = Filled({1, 2, 3});
-    GrowArray b = Filled({4});
-    ASSERT_TRUE(GrowArrayAssign(&a, sizeof(int), &b));
-    EXPECT_EQ(Contents(a), (std::vector<int>{4}));
-    EXPECT_EQ(a.capacity, 1);
-    ASSERT_TRUE(GrowArrayAssign(&a, sizeof(int), &a)) << "self-assignment keeps the contents";
-    EXPECT_EQ(Contents(a), (std::vector<int>{4}));
-    GrowArrayFree(&a);
-    GrowArrayFree(&b);
-}
-
-TEST(GrowArray, AssigningEmptyArrayReleasesBuffer) {
-    GrowArray a = Filled({1, 2, 3});
-    GrowArray empty;
-    GrowArrayInit(&empty, 1, std::realloc, std::free);
-    ASSERT_TRUE(GrowArrayAssign(&a, sizeof(int), &empty));
-    EXPECT_EQ(a.data, nullptr);
-    EXPECT_EQ(a.count, 0);
-    EXPECT_EQ(a.capacity, 0);
-    ASSERT_TRUE(GrowArrayAssign(&a, sizeof(int), &empty)) << "empty onto empty";
-    EXPECT_EQ(a.data, nullptr);
 }
 
 TEST(GrowArray, FailedAllocationLeavesArrayUnchanged) {

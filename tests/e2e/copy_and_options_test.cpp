@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "app/resource.h"
+#include "app/settings.h"
 #include "tests/e2e/abacon_test.h"
 #include "tools/drive/remote_window.h"
 
@@ -92,8 +93,8 @@ TEST_F(CopyAndOptions, WindowMenuOptionsSurviveARestart) {
     HWND main = Start();
     ASSERT_NE(main, nullptr);
     EXPECT_FALSE(OnTop(main));
-    PostMessageA(main, WM_SYSCOMMAND, IDM_TOPMOST, 0);
-    PostMessageA(main, WM_SYSCOMMAND, IDM_KEEP_HISTORY, 0);
+    PostMessageA(main, WM_SYSCOMMAND, MenuCommandOf(SettingId::Topmost), 0);
+    PostMessageA(main, WM_SYSCOMMAND, MenuCommandOf(SettingId::KeepHistory), 0);
     Sync(main);
     EXPECT_TRUE(OnTop(main));
     DWORD value = 99;
@@ -116,7 +117,7 @@ TEST_F(CopyAndOptions, WindowMenuOptionsSurviveARestart) {
     EXPECT_EQ(GetWindow(splash, GW_OWNER), main);
     ASSERT_TRUE(WaitUntil(kStepTimeoutMs, [&] { return !IsWindow(splash); }));
 
-    PostMessageA(main, WM_SYSCOMMAND, IDM_TOPMOST, 0);
+    PostMessageA(main, WM_SYSCOMMAND, MenuCommandOf(SettingId::Topmost), 0);
     Sync(main);
     EXPECT_FALSE(OnTop(main));
     EXPECT_TRUE(ReadSettingDword("Topmost", &value));

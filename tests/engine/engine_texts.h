@@ -1,5 +1,5 @@
 // Test fixture: the key table in use holds texts equal to the key strings, so the engine's
-// error texts can be checked exactly ("Div zero", "sin(complex)not implemented").
+// error texts can be checked exactly ("Div zero", "Modulo complex").
 #pragma once
 
 #include <string>

@@ -9,6 +9,7 @@
 #include <gtest/gtest.h>
 
 #include "base/translation_keys.h"
+#include "engine/function_table.h"
 #include "engine/parse_expression.h"
 
 // The failure text of the key table in use is "Parsing failed", as in the English file.
@@ -56,10 +57,38 @@ inline std::string Describe(const Value& v) {
     return "?";
 }
 
+// An opcode as the tables write it: "lit" for a literal, "pos" and "neg" for the signs, the
+// operator's character, or the function's name.
+inline std::string Describe(Opcode op) {
+    switch (op) {
+    case Opcode::PushLiteral:
+        return "lit";
+    case Opcode::Plus:
+        return "pos";
+    case Opcode::Negate:
+        return "neg";
+    case Opcode::Add:
+        return "+";
+    case Opcode::Subtract:
+        return "-";
+    case Opcode::Multiply:
+        return "*";
+    case Opcode::Divide:
+        return "/";
+    case Opcode::Modulo:
+        return "%";
+    case Opcode::Power:
+        return "^";
+    default:
+        return IsFunction(op) ? FunctionOf(op).name : "?";
+    }
+}
+
 struct ParseResult {
     bool ok;
     std::string literals; // described, separated by single spaces
-    std::vector<int> ops;
+    std::string ops;      // described, separated by single spaces
+    int32_t opCount;
     int display;
     std::string failure;
 };
@@ -74,8 +103,9 @@ inline ParseResult ParseTyped(const std::string& typed, EvalFlags flags = 0) {
         result.literals += (k == 0 ? "" : " ") + Describe(LiteralAt(program, k));
     }
     for (int32_t k = 0; k < program.ops.count; ++k) {
-        result.ops.push_back(static_cast<int>(OpcodeAt(program, k)));
+        result.ops += (k == 0 ? "" : " ") + Describe(OpcodeAt(program, k));
     }
+    result.opCount = program.ops.count;
     result.display = static_cast<int>(program.display);
     TokenProgramFree(&program);
     return result;

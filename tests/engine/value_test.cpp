@@ -11,32 +11,6 @@ TEST(Value, SizeMatchesTheRecordLayout) {
     EXPECT_EQ(sizeof(Value), 24u);
 }
 
-TEST(Value, AsIntegerTruncatesTowardZeroAndWrapsToLow32Bits) {
-    const double inf = std::numeric_limits<double>::infinity();
-    const double nan = std::numeric_limits<double>::quiet_NaN();
-    struct Case {
-        Value value;
-        int32_t expected;
-    } cases[] = {
-        {MakeInteger(-4), -4},
-        {MakeDouble(2.9), 2},
-        {MakeDouble(-2.9), -2},
-        {MakeComplex(5.5, 9.0), 5},
-        {MakeDouble(3e9), static_cast<int32_t>(3000000000LL - 4294967296LL)},
-        {MakeDouble(4294967296.0 + 7), 7},
-        {MakeDouble(-2147483649.0), 2147483647},
-        {MakeDouble(nan), 0},
-        {MakeDouble(-nan), 0},
-        {MakeDouble(inf), -1}, // saturates to INT64_MAX, whose low 32 bits are all ones
-        {MakeDouble(-inf), 0}, // INT64_MIN has zero low bits
-        {MakeDouble(1e300), -1},
-        {MakeDouble(-1e300), 0},
-    };
-    for (const Case& c : cases) {
-        EXPECT_EQ(AsInteger(c.value), c.expected) << AsDouble(c.value);
-    }
-}
-
 TEST(Value, AccessorsOfEveryKind) {
     EXPECT_EQ(AsDouble(MakeInteger(-4)), -4.0);
     EXPECT_EQ(RealPart(MakeInteger(-4)), -4.0);

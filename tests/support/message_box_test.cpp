@@ -140,9 +140,9 @@ TEST_F(MessageBoxTest, MinimisedActiveOwnerGivesTheWorkArea) {
 
 TEST_F(MessageBoxTest, SystemErrorWithoutDescription) {
     SetActiveWindow(nullptr);
-    const DWORD code = 0x20001234; // a customer code: the system has no text for it
-    SetLastError(code);
-    BoxSeen seen = Capture([] { ShowSystemError("Cannot initialize translation module.", 0); });
+    // A customer code: the system has no text for it.
+    BoxSeen seen =
+        Capture([] { ShowError("Cannot initialize translation module.", 0x20001234, nullptr, 0); });
     EXPECT_EQ(seen.caption, "support_tests");
     EXPECT_EQ(seen.text,
               "Cannot initialize translation module.\n(0x20001234): Message description not found");
@@ -162,8 +162,7 @@ TEST_F(MessageBoxTest, SystemErrorWithTheSystemsDescription) {
     LocalFree(description);
     // The box shows the text as the system gives it, line break included; the static
     // control reads it back unchanged.
-    SetLastError(ERROR_ACCESS_DENIED);
-    BoxSeen seen = Capture([] { ShowSystemError("Denied", MB_OK); });
+    BoxSeen seen = Capture([] { ShowError("Denied", ERROR_ACCESS_DENIED, nullptr, MB_OK); });
     EXPECT_EQ(seen.text, expected);
 }
 

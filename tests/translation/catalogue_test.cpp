@@ -404,6 +404,22 @@ TEST_F(CatalogueTest, FailureAfterSomeTextsLeavesNothingLoaded) {
     ExpectEmpty();
 }
 
+// A file that an earlier version wrote still loads: the keys it no longer uses are skipped,
+// wherever they stand, without breaking the order the next block is looked for in.
+TEST_F(CatalogueTest, BlocksOfRetiredKeysAreSkipped) {
+    std::string file = TwoLanguageFile();
+    for (const char* retired : kRetiredKeys) {
+        file.insert(file.find("MAIN Floating"), CrLf({retired, "old", "alt", "", ""}));
+    }
+    file += CrLf({"", "", kRetiredKeys[0], "old", "alt"});
+    ASSERT_EQ(Load(file, "Deutsch"), 0u);
+    EXPECT_EQ(Text(1), "Gleitkomma");
+    EXPECT_EQ(Text(2), "Beenden");
+    EXPECT_EQ(Load(CrLf({"1.0.0.21", "", "English", "", "Over complexity", "x"})),
+              CatalogueError::UnknownKey)
+        << "only the very key is retired";
+}
+
 TEST_F(CatalogueTest, LoadingAgainReplacesTheFirstLoad) {
     ASSERT_EQ(Load(TwoLanguageFile(), "English"), 0u);
     ASSERT_EQ(Load(TwoLanguageFile(), "Deutsch"), 0u);

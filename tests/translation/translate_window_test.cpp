@@ -65,39 +65,32 @@ TEST_F(TranslateTest, MissingControlsAndLaterZeroIds) {
     EXPECT_EQ(TextOf(dialog), "Abacon");
 }
 
-TEST_F(TranslateTest, NestedLevelReturnsItsPositionsPlusOne) {
+TEST_F(TranslateTest, MenuLabelsFollowTheirCommandsIntoSubMenus) {
     HMENU menu = NewMenu();
     AppendMenuA(menu, MF_STRING, 1, "a");
     AppendMenuA(menu, MF_SEPARATOR, 0, nullptr);
-    AppendMenuA(menu, MF_STRING, 2, "b");
-    const MenuTextItem table[] = {
-        {MenuItem, 3, 0}, {MenuSkip, 0, 0}, {MenuItem, 4, 0}, {MenuEnd, 0, 0}, {MenuItem, 5, 0}};
-    EXPECT_EQ(TranslateMenu(menu, table, 5), 4);
-    EXPECT_EQ(MenuLabel(menu, 0), "T3");
+    HMENU sub = Popup(menu, "sub");
+    AppendMenuA(sub, MF_STRING, 2, "b");
+    AppendMenuA(menu, MF_STRING, 3, "c");
+    const MenuTextItem table[] = {{3, 4}, {2, 5}, {1, 6}};
+    EXPECT_TRUE(TranslateMenu(menu, table, 3));
+    EXPECT_EQ(MenuLabel(menu, 0), "T6");
     EXPECT_TRUE(IsMenuSeparator(menu, 1));
-    EXPECT_EQ(MenuLabel(menu, 2), "T4");
-    // Without an end entry the count of positions handled comes back.
-    EXPECT_EQ(TranslateMenu(menu, table, 2), 2);
-    EXPECT_EQ(TranslateMenu(menu, table, 0), 0);
+    EXPECT_EQ(MenuLabel(menu, 2), "sub");
+    EXPECT_EQ(MenuLabel(sub, 0), "T5");
+    EXPECT_EQ(MenuLabel(menu, 3), "T4");
 }
 
-TEST_F(TranslateTest, RefusedLabelStopsWithMinusOne) {
+TEST_F(TranslateTest, MissingCommandStopsWithFalse) {
     HMENU menu = NewMenu();
     AppendMenuA(menu, MF_STRING, 1, "a");
-    const MenuTextItem flat[] = {{MenuItem, 3, 0}, {MenuItem, 4, 0}};
-    EXPECT_EQ(TranslateMenu(menu, flat, 2), -1);
+    AppendMenuA(menu, MF_STRING, 2, "b");
+    const MenuTextItem table[] = {{1, 3}, {99, 4}, {2, 5}};
+    EXPECT_FALSE(TranslateMenu(menu, table, 3));
     EXPECT_EQ(MenuLabel(menu, 0), "T3");
-
-    HMENU outer = NewMenu();
-    HMENU sub = Popup(outer, "sub");
-    AppendMenuA(sub, MF_STRING, 2, "only");
-    AppendMenuA(outer, MF_STRING, 3, "after");
-    const MenuTextItem nested[] = {
-        {MenuPopup, 5, 0}, {MenuItem, 6, 0}, {MenuItem, 7, 0}, {MenuEnd, 0, 0}, {MenuItem, 8, 0}};
-    EXPECT_EQ(TranslateMenu(outer, nested, 5), -1);
-    EXPECT_EQ(MenuLabel(outer, 0), "T5");
-    EXPECT_EQ(MenuLabel(sub, 0), "T6");
-    EXPECT_EQ(MenuLabel(outer, 1), "after");
+    EXPECT_EQ(MenuLabel(menu, 1), "b");
+    EXPECT_TRUE(TranslateMenu(menu, table, 1));
+    EXPECT_TRUE(TranslateMenu(menu, table, 0));
 }
 
 } // namespace

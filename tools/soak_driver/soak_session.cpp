@@ -6,7 +6,7 @@
 
 #include "app/insert_menu.h"
 #include "app/resource.h"
-#include "support/scoped_guards.h"
+#include "app/settings.h"
 #include "tools/drive/remote_window.h"
 
 namespace {
@@ -57,11 +57,26 @@ std::string LinesOf(const std::string& expression, const std::string& output, bo
                                : expression + "=\r\n" + output + "\r\n");
 }
 
+// What the items of each of the Insert menu's pop-ups type; the arrow keys pass over the
+// separators.
+std::vector<std::vector<std::string>> InsertedTexts() {
+    std::vector<std::vector<std::string>> texts;
+    for (const InsertSubMenu& popup : InsertMenuContents()) {
+        texts.emplace_back();
+        for (const InsertItem& item : popup.items) {
+            if (!item.separator) {
+                texts.back().push_back(item.inserted);
+            }
+        }
+    }
+    return texts;
+}
+
 } // namespace
 
 SoakSession::SoakSession(unsigned seed, std::string program, std::string eval, std::string appData)
     : random_(seed), oracle_(std::move(eval)), generator_(&random_, oracle_.Functions()),
-      program_(std::move(program)), appData_(std::move(appData)) {}
+      program_(std::move(program)), appData_(std::move(appData)), insertItems_(InsertedTexts()) {}
 
 bool SoakSession::Fail(const std::string& what) {
     problem_ = what;
@@ -90,29 +105,7 @@ bool SoakSession::Answers() {
     return SendMessageTimeoutA(main_, WM_NULL, 0, 0, SMTO_NORMAL, kAnswerTimeoutMs, &result) != 0;
 }
 
-bool SoakSession::LoadInsertMenu() {
-    const ResourceModule module(program_.c_str());
-    const LoadedMenu menu(module != nullptr ? LoadMenuA(module, MAKEINTRESOURCEA(IDR_INSERT_MENU))
-                                            : nullptr);
-    HMENU popups = menu != nullptr ? GetSubMenu(menu, 0) : nullptr;
-    for (int g = 0; popups != nullptr && g < GetMenuItemCount(popups); ++g) {
-        HMENU popup = GetSubMenu(popups, g);
-        std::vector<std::string> texts;
-        for (int k = 0; popup != nullptr && k < GetMenuItemCount(popup); ++k) {
-            // Separators have no command, and the arrow keys pass over them.
-            if (const UINT command = GetMenuItemID(popup, k); command != 0) {
-                texts.push_back(InsertTextOf(command));
-            }
-        }
-        insertItems_.push_back(texts);
-    }
-    return !insertItems_.empty() || Fail("the program's Insert menu cannot be read");
-}
-
 bool SoakSession::Start() {
-    if (insertItems_.empty() && !LoadInsertMenu()) {
-        return false;
-    }
     SetEnvironmentVariableA("APPDATA", appData_.c_str());
     const std::string directory = program_.substr(0, program_.find_last_of('\\'));
     if (!process_.Start(program_, directory)) {
@@ -408,17 +401,17 @@ bool SoakSession::ToggleOption(int control) {
     return SyncAndCheck();
 }
 
-bool SoakSession::WindowMenuOption(UINT command) {
-    const bool topmost = command == IDM_TOPMOST;
+bool SoakSession::WindowMenuOption(SettingId id) {
+    const bool topmost = id == SettingId::Topmost;
     Log(topmost ? "window menu: Always on top" : "window menu: Keep history between starts");
-    PostMessageA(main_, WM_SYSCOMMAND, command, 0);
+    PostMessageA(main_, WM_SYSCOMMAND, MenuCommandOf(id), 0);
     bool& option = topmost ? topmost_ : keepHistory_;
     option = !option;
     (topmost ? topmostSaved_ : keepSaved_) = true;
     if (!SyncAndCheck()) {
         return false;
     }
-    if (SettingDword(topmost ? "Topmost" : "KeepHistory") != (option ? 1 : 0)) {
+    if (SettingDword(RowOf(id).name) != (option ? 1 : 0)) {
         return Fail("the option is not saved at once");
     }
     if (topmost && ((GetWindowLongA(main_, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0) != topmost_) {
@@ -637,7 +630,7 @@ bool SoakSession::Step() {
         return ToggleOption(controls[Below(3)]);
     }
     if (pick < 193) {
-        return WindowMenuOption(Below(2) == 0 ? IDM_TOPMOST : IDM_KEEP_HISTORY);
+        return WindowMenuOption(Below(2) == 0 ? SettingId::Topmost : SettingId::KeepHistory);
     }
     if (pick < 197) {
         return About();

@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "app/settings.h"
 #include "support/history_records.h"
 #include "tools/drive/remote_process.h"
 #include "tools/soak_driver/eval_oracle.h"
@@ -54,11 +55,10 @@ class SoakSession {
     bool SelectAll();
     bool CopyInInput();
     bool ToggleOption(int control);
-    bool WindowMenuOption(UINT command);
+    bool WindowMenuOption(SettingId id);
     bool About();
     bool HistoryMenu();
     bool InsertMenu();
-    bool LoadInsertMenu();
 
     void ReplaceSelection(const std::string& text);
     // Waits until the program has handled what was posted to it, answering all the while.
@@ -76,7 +76,7 @@ class SoakSession {
     std::string appData_;
     RemoteProcess process_;
     HWND main_ = nullptr;
-    // What each item of the Insert menu's pop-ups types, read from the program's own menu.
+    // What each item of the Insert menu's pop-ups types.
     std::vector<std::vector<std::string>> insertItems_;
 
     // The model.

@@ -1,4 +1,4 @@
-#include "app/history_results.h"
+#include "session/history_results.h"
 
 #include <algorithm>
 

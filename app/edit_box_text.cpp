@@ -1,0 +1,46 @@
+#include "app/edit_box_text.h"
+
+namespace {
+
+LRESULT CaretLine(HWND box) {
+    return SendMessageA(box, EM_LINEFROMCHAR, static_cast<WPARAM>(-1), 0);
+}
+
+void CaretToEnd(HWND box) {
+    const WPARAM end = static_cast<WPARAM>(GetWindowTextLengthA(box));
+    SendMessageA(box, EM_SETSEL, end, static_cast<LPARAM>(end));
+}
+
+} // namespace
+
+EditSelection SelectionOf(HWND box) {
+    DWORD first = 0;
+    DWORD last = 0;
+    SendMessageA(box, EM_GETSEL, reinterpret_cast<WPARAM>(&first), reinterpret_cast<LPARAM>(&last));
+    return {first, last};
+}
+
+bool CaretOnFirstLine(HWND box) {
+    return CaretLine(box) == 0;
+}
+
+bool CaretOnLastLine(HWND box) {
+    return CaretLine(box) == SendMessageA(box, EM_GETLINECOUNT, 0, 0) - 1;
+}
+
+void ReplaceSelection(HWND dialog, int box, const std::string& text) {
+    SendDlgItemMessageA(dialog, box, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(text.c_str()));
+}
+
+void ShowWithCaretAtEnd(HWND dialog, int box, const std::string& text) {
+    SetDlgItemTextA(dialog, box, text.c_str());
+    HWND shown = GetDlgItem(dialog, box);
+    CaretToEnd(shown);
+    SendMessageA(shown, EM_SCROLLCARET, 0, 0);
+}
+
+void AppendAtEnd(HWND dialog, int box, const std::string& text) {
+    CaretToEnd(GetDlgItem(dialog, box));
+    SendDlgItemMessageA(dialog, box, EM_REPLACESEL, FALSE, reinterpret_cast<LPARAM>(text.c_str()));
+    SendDlgItemMessageA(dialog, box, EM_SCROLLCARET, 0, 0);
+}

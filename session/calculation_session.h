@@ -1,0 +1,48 @@
+// What a calculation does, apart from the window: an input that begins with an operator goes
+// on from ans, the engine answers with the result and its exact value, and the history gets
+// its lines, with the place of each result, while the recall list gets the expression. The
+// calculations kept from earlier starts come back the same way. The window shows the texts
+// it is given; abacon-eval takes only the answers.
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <vector>
+
+#include "engine/value.h"
+#include "session/expression_recall.h"
+#include "session/history_results.h"
+#include "support/history_records.h"
+
+class CalculationSession {
+  public:
+    // typed calculated with flags: "ans" in front of an input whose first character other than
+    // a space is "*", "/", "%" or "^" ("*2" is "ans*2"), and the "=" the grammar ends with. A
+    // result becomes ans.
+    KeptCalculation Answer(const std::string& typed, EvalFlags flags);
+
+    // Answer, written into the history: the expression joins the recall list as typed, and the
+    // lines to append at the end of the history come back, the calculation in *calculation.
+    std::string Calculate(const std::string& typed, EvalFlags flags, KeptCalculation* calculation);
+    // A line of the program's own at the end of the history, such as a problem with the file
+    // of kept calculations.
+    std::string Note(const std::string& line);
+    // The kept calculations, oldest first, at the end of the history in one text; their
+    // expressions join the recall list, and the newest result is ans.
+    std::string Restore(const std::vector<KeptCalculation>& kept);
+    // Forgets the history and the recall list; ans stays.
+    void Clear();
+
+    ExpressionRecall& Recall() { return recall_; }
+    const HistoryResults& Results() const { return results_; }
+
+  private:
+    // The calculation's lines as the history shows them, its result's place noted.
+    std::string Show(const KeptCalculation& calculation);
+    std::string Append(std::string text);
+
+    Value answer_ = MakeInteger(0);
+    ExpressionRecall recall_;
+    HistoryResults results_;
+    std::size_t length_ = 0; // of the history text
+};
