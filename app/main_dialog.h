@@ -17,7 +17,7 @@
 #include "app/resource.h"
 #include "app/settings.h"
 #include "base/translation_keys.h"
-#include "session/calculation_session.h"
+#include "engine/calculation_session.h"
 #include "support/dialog_window.h"
 #include "translation/translate_window.h"
 

@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "engine/calculation_session.h"
 #include "engine/function_table.h"
-#include "session/calculation_session.h"
 #include "support/answer_lines.h"
 #include "support/executable_path.h"
 #include "support/path_parts.h"

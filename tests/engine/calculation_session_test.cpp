@@ -1,6 +1,6 @@
 // The calculation session: what the window shows and keeps of each calculation, and what it
 // brings back from the kept ones, without a window.
-#include "session/calculation_session.h"
+#include "engine/calculation_session.h"
 
 #include <string>
 #include <vector>

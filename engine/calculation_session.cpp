@@ -1,4 +1,4 @@
-#include "session/calculation_session.h"
+#include "engine/calculation_session.h"
 
 #include <algorithm>
 

@@ -1,4 +1,4 @@
-#include "session/expression_recall.h"
+#include "engine/expression_recall.h"
 
 void ExpressionRecall::Add(const std::string& expression) {
     if (entries_.empty() || entries_.back() != expression) {

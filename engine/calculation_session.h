@@ -9,9 +9,9 @@
 #include <string>
 #include <vector>
 
+#include "engine/expression_recall.h"
+#include "engine/history_results.h"
 #include "engine/value.h"
-#include "session/expression_recall.h"
-#include "session/history_results.h"
 #include "support/history_records.h"
 
 class CalculationSession {

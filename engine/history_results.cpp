@@ -1,4 +1,4 @@
-#include "session/history_results.h"
+#include "engine/history_results.h"
 
 #include <algorithm>
 
