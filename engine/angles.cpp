@@ -2,8 +2,6 @@
 
 #include <cmath>
 
-#include "engine/trigonometry.h"
-
 namespace {
 
 constexpr double kReciprocalOf180 = 1.0 / 180.0;
@@ -22,14 +20,17 @@ DegreesInQuadrant ReduceDegrees(double x) {
     return {(quadrant % 4 + 4) % 4, turn - 90.0 * quarters};
 }
 
+DdSineCosine PairOfRest(const DegreesInQuadrant& reduced) {
+    return DdSineAndCosine(DdProduct({reduced.rest, 0.0}, kDdRadiansPerDegree));
+}
+
 // f of the reduced angle, rounded once; an exact zero is +0.
 double InDegrees(double x, DoubleDouble (*inQuadrant)(int, const DdSineCosine&)) {
     if (!std::isfinite(x)) {
         return x - x;
     }
     const DegreesInQuadrant reduced = ReduceDegrees(x);
-    const DdSineCosine pair = DdSineAndCosine(DdProduct({reduced.rest, 0.0}, kDdRadiansPerDegree));
-    return inQuadrant(reduced.quadrant, pair).hi + 0.0;
+    return inQuadrant(reduced.quadrant, PairOfRest(reduced)).hi + 0.0;
 }
 
 } // namespace
@@ -40,10 +41,6 @@ double DegreesToRadians(double x) {
 
 double RadiansToDegrees(double x) {
     return (x / kPi) * 180.0;
-}
-
-double ToRadiansIfDegrees(double x, bool radians) {
-    return radians ? x : DegreesToRadians(x);
 }
 
 double ToDegreesIfDegrees(double x, bool radians) {
@@ -69,4 +66,10 @@ bool IsOddMultipleOf90(double x) {
     }
     const DegreesInQuadrant reduced = ReduceDegrees(x);
     return reduced.rest == 0.0 && reduced.quadrant % 2 == 1;
+}
+
+DdSineCosine DdSineAndCosineInDegrees(double x) {
+    const DegreesInQuadrant reduced = ReduceDegrees(x);
+    const DdSineCosine pair = PairOfRest(reduced);
+    return {DdSineInQuadrant(reduced.quadrant, pair), DdCosineInQuadrant(reduced.quadrant, pair)};
 }

@@ -1,6 +1,8 @@
 // Angle conversions and the trigonometric functions of angles in degrees.
 #pragma once
 
+#include "engine/trigonometry.h"
+
 // The double nearest pi: the constant pi of the expression language and of every formula.
 constexpr double kPi = 3.141592653589793;
 
@@ -11,8 +13,7 @@ double DegreesToRadians(double x);
 // (x / pi) * 180.
 double RadiansToDegrees(double x);
 
-// The trigonometric functions take and give degrees unless the angle unit is radians.
-double ToRadiansIfDegrees(double x, bool radians);
+// An angle that an inverse function gives, in degrees unless the angle unit is radians.
 double ToDegreesIfDegrees(double x, bool radians);
 
 // Sine, cosine and tangent of x degrees: the angle reduced in degrees, exactly, then the
@@ -23,3 +24,6 @@ double CosineInDegrees(double x);
 // Where x is an odd multiple of 90 the tangent has no value (not a number there).
 double TangentInDegrees(double x);
 bool IsOddMultipleOf90(double x);
+// The sine and cosine of a finite x degrees in double-double, reduced in degrees in the same
+// way: exact at the multiples of 90.
+DdSineCosine DdSineAndCosineInDegrees(double x);

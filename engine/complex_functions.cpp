@@ -196,45 +196,96 @@ ComplexNumber AreaTangent(ComplexNumber z) {
     return {std::copysign(w.re, z.re), std::copysign(w.im, z.im)};
 }
 
-} // namespace
-
-// sin(x + iy) = sin x cosh y + i cos x sinh y, each product rounded once; on the axes and
-// beyond the finite numbers the plain products, which keep the signs of zeros.
-ComplexNumber ComplexSine(ComplexNumber z) {
-    if (!Finite(z) || z.re == 0.0 || z.im == 0.0) {
-        return {ZeroKeepingProduct(Sine(z.re), HyperbolicCosine(z.im)),
-                Cosine(z.re) * HyperbolicSine(z.im)};
+// sin(x + iy) = sin x cosh y + i cos x sinh y from the sine and cosine of x, each product
+// rounded once; on the axes and beyond the finite numbers (plain) the plain products of the
+// rounded parts, which keep the signs of zeros.
+ComplexNumber SineOfParts(const DdSineCosine& ofX, double y, bool plain) {
+    if (plain) {
+        return {ZeroKeepingProduct(ofX.sine.hi, HyperbolicCosine(y)),
+                ofX.cosine.hi * HyperbolicSine(y)};
     }
-    const DdSineCosine pair = DdSineAndCosineOf({z.re, 0.0});
-    const Hyperbolic h = HyperbolicOf(z.im);
-    return {DdScaledProductToDouble(pair.sine, h.cosine, h.exponent),
-            DdScaledProductToDouble(pair.cosine, h.sine, h.exponent)};
+    const Hyperbolic h = HyperbolicOf(y);
+    return {DdScaledProductToDouble(ofX.sine, h.cosine, h.exponent),
+            DdScaledProductToDouble(ofX.cosine, h.sine, h.exponent)};
 }
 
 // cos(x + iy) = cos x cosh y - i sin x sinh y, in the same way.
-ComplexNumber ComplexCosine(ComplexNumber z) {
-    if (!Finite(z) || z.re == 0.0 || z.im == 0.0) {
-        return {Cosine(z.re) * HyperbolicCosine(z.im),
-                -ZeroKeepingProduct(Sine(z.re), HyperbolicSine(z.im))};
+ComplexNumber CosineOfParts(const DdSineCosine& ofX, double y, bool plain) {
+    if (plain) {
+        return {ofX.cosine.hi * HyperbolicCosine(y),
+                -ZeroKeepingProduct(ofX.sine.hi, HyperbolicSine(y))};
     }
-    const DdSineCosine pair = DdSineAndCosineOf({z.re, 0.0});
-    const Hyperbolic h = HyperbolicOf(z.im);
-    return {DdScaledProductToDouble(pair.cosine, h.cosine, h.exponent),
-            -DdScaledProductToDouble(pair.sine, h.sine, h.exponent)};
+    const Hyperbolic h = HyperbolicOf(y);
+    return {DdScaledProductToDouble(ofX.cosine, h.cosine, h.exponent),
+            -DdScaledProductToDouble(ofX.sine, h.sine, h.exponent)};
 }
 
-ComplexNumber ComplexTangent(ComplexNumber z) {
-    // Kahan's form: no cancellation near the real axis, none in the denominator.
-    const double t = Tangent(z.re);
+// tan(x + iy) from t = tan x, in Kahan's form: no cancellation near the real axis, none in
+// the denominator.
+ComplexNumber TangentOfParts(double t, double y) {
     const double beta = 1.0 + t * t;
-    const double s = HyperbolicSine(z.im);
-    if (std::fabs(z.im) > 22.0) {
+    const double s = HyperbolicSine(y);
+    if (std::fabs(y) > 22.0) {
         // exp(-2|y|) is below half an ulp of 1; s * s may overflow.
-        return {((t / beta) / s) / s, std::copysign(1.0, z.im)};
+        return {((t / beta) / s) / s, std::copysign(1.0, y)};
     }
     const double rho = std::sqrt(1.0 + s * s);
     const double d = 1.0 + beta * s * s;
     return {t / d, beta * rho * s / d};
+}
+
+bool Plain(ComplexNumber z) {
+    return !Finite(z) || z.re == 0.0 || z.im == 0.0;
+}
+
+DdSineCosine RoundedPair(double sine, double cosine) {
+    return {{sine, 0.0}, {cosine, 0.0}};
+}
+
+} // namespace
+
+ComplexNumber ComplexSine(ComplexNumber z) {
+    const bool plain = Plain(z);
+    return SineOfParts(plain ? RoundedPair(Sine(z.re), Cosine(z.re))
+                             : DdSineAndCosineOf({z.re, 0.0}),
+                       z.im, plain);
+}
+
+ComplexNumber ComplexCosine(ComplexNumber z) {
+    const bool plain = Plain(z);
+    return CosineOfParts(plain ? RoundedPair(Sine(z.re), Cosine(z.re))
+                               : DdSineAndCosineOf({z.re, 0.0}),
+                         z.im, plain);
+}
+
+ComplexNumber ComplexTangent(ComplexNumber z) {
+    return TangentOfParts(Tangent(z.re), z.im);
+}
+
+ComplexNumber ComplexSineInDegrees(ComplexNumber z) {
+    const ComplexNumber w = {z.re, DegreesToRadians(z.im)};
+    const bool plain = Plain(w);
+    return SineOfParts(plain ? RoundedPair(SineInDegrees(w.re), CosineInDegrees(w.re))
+                             : DdSineAndCosineInDegrees(w.re),
+                       w.im, plain);
+}
+
+ComplexNumber ComplexCosineInDegrees(ComplexNumber z) {
+    const ComplexNumber w = {z.re, DegreesToRadians(z.im)};
+    const bool plain = Plain(w);
+    return CosineOfParts(plain ? RoundedPair(SineInDegrees(w.re), CosineInDegrees(w.re))
+                               : DdSineAndCosineInDegrees(w.re),
+                         w.im, plain);
+}
+
+// At an odd multiple of 90 the tangent is i coth y.
+ComplexNumber ComplexTangentInDegrees(ComplexNumber z) {
+    const double y = DegreesToRadians(z.im);
+    if (IsOddMultipleOf90(z.re) && y != 0.0) {
+        return {0.0, std::fabs(y) > 22.0 ? std::copysign(1.0, y)
+                                         : HyperbolicCosine(y) / HyperbolicSine(y)};
+    }
+    return TangentOfParts(TangentInDegrees(z.re), y);
 }
 
 ComplexNumber ComplexArcSine(ComplexNumber z) {

@@ -10,6 +10,12 @@
 ComplexNumber ComplexSine(ComplexNumber z);
 ComplexNumber ComplexCosine(ComplexNumber z);
 ComplexNumber ComplexTangent(ComplexNumber z);
+// The same of z degrees: the real part reduced in degrees, exactly, so that sin(30 + 0i) is
+// 0.5 and the multiples of 90 give exact parts. tan of an odd multiple of 90 on the real axis
+// has no value (not a number there).
+ComplexNumber ComplexSineInDegrees(ComplexNumber z);
+ComplexNumber ComplexCosineInDegrees(ComplexNumber z);
+ComplexNumber ComplexTangentInDegrees(ComplexNumber z);
 // Cuts along the real axis beyond -1 and 1.
 ComplexNumber ComplexArcSine(ComplexNumber z);
 ComplexNumber ComplexArcCosine(ComplexNumber z);

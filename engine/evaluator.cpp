@@ -28,13 +28,10 @@ Refusal ApplyUnary(Opcode op, const Value& a, bool radians, Value* out) {
     const bool complex = a.kind == ValueKind::Complex;
     if (IsFunction(op)) {
         const FunctionEntry& function = FunctionOf(op);
-        if (complex) {
-            *out = function.complex(ToComplex(a), radians);
-        } else if (function.undefined != nullptr && function.undefined(AsDouble(a), radians)) {
+        if (function.undefined != nullptr && function.undefined(ToComplex(a), radians)) {
             return Refusal::Undefined;
-        } else {
-            *out = function.real(a, radians);
         }
+        *out = complex ? function.complex(ToComplex(a), radians) : function.real(a, radians);
         return Refusal::None;
     }
     if (op == Opcode::Negate) {

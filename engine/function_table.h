@@ -34,9 +34,10 @@ struct FunctionEntry {
     Value (*real)(const Value& x, bool radians);
     // Of a Complex argument, with the angle unit.
     Value (*complex)(ComplexNumber z, bool radians);
-    // Whether a real argument has no value there, with the angle unit: the evaluator refuses
-    // it as undefined. Null where the function has a value everywhere.
-    bool (*undefined)(double x, bool radians) = nullptr;
+    // Whether the argument has no value there, with the angle unit (a real one as a complex
+    // number on the real axis): the evaluator refuses it as undefined. Null where the
+    // function has a value everywhere.
+    bool (*undefined)(ComplexNumber z, bool radians) = nullptr;
 };
 
 namespace FunctionForms {
@@ -49,9 +50,6 @@ inline Value Complex(ComplexNumber z) {
 }
 
 // Both parts of an angle, or of an angle's result, in the chosen unit.
-inline ComplexNumber ToRadians(ComplexNumber z, bool radians) {
-    return {ToRadiansIfDegrees(z.re, radians), ToRadiansIfDegrees(z.im, radians)};
-}
 inline Value InDegrees(ComplexNumber z, bool radians) {
     return MakeComplex(ToDegreesIfDegrees(z.re, radians), ToDegreesIfDegrees(z.im, radians));
 }
@@ -66,7 +64,7 @@ inline constexpr FunctionEntry kFunctions[] = {
          return FunctionForms::Real((radians ? Sine : SineInDegrees)(AsDouble(x)));
      },
      [](ComplexNumber z, bool radians) {
-         return FunctionForms::Complex(ComplexSine(FunctionForms::ToRadians(z, radians)));
+         return FunctionForms::Complex((radians ? ComplexSine : ComplexSineInDegrees)(z));
      }},
     {"asin", FunctionGroup::Trigonometric, kNoKey,
      [](const Value& x, bool radians) {
@@ -80,7 +78,7 @@ inline constexpr FunctionEntry kFunctions[] = {
          return FunctionForms::Real((radians ? Cosine : CosineInDegrees)(AsDouble(x)));
      },
      [](ComplexNumber z, bool radians) {
-         return FunctionForms::Complex(ComplexCosine(FunctionForms::ToRadians(z, radians)));
+         return FunctionForms::Complex((radians ? ComplexCosine : ComplexCosineInDegrees)(z));
      }},
     {"acos", FunctionGroup::Trigonometric, kNoKey,
      [](const Value& x, bool radians) {
@@ -95,9 +93,11 @@ inline constexpr FunctionEntry kFunctions[] = {
          return FunctionForms::Real((radians ? Tangent : TangentInDegrees)(AsDouble(x)));
      },
      [](ComplexNumber z, bool radians) {
-         return FunctionForms::Complex(ComplexTangent(FunctionForms::ToRadians(z, radians)));
+         return FunctionForms::Complex((radians ? ComplexTangent : ComplexTangentInDegrees)(z));
      },
-     [](double x, bool radians) { return !radians && IsOddMultipleOf90(x); }},
+     [](ComplexNumber z, bool radians) {
+         return !radians && z.im == 0.0 && IsOddMultipleOf90(z.re);
+     }},
     {"atan", FunctionGroup::Trigonometric, kNoKey,
      [](const Value& x, bool radians) {
          return FunctionForms::Real((radians ? ArcTangent : ArcTangentInDegrees)(AsDouble(x)));

@@ -15,8 +15,6 @@ TEST(Angles, ConversionsAreTheWrittenProducts) {
 }
 
 TEST(Angles, OnlyDegreesAreConverted) {
-    EXPECT_EQ(ToRadiansIfDegrees(90, false), DegreesToRadians(90));
-    EXPECT_EQ(ToRadiansIfDegrees(90, true), 90);
     EXPECT_EQ(ToDegreesIfDegrees(1, false), RadiansToDegrees(1));
     EXPECT_EQ(ToDegreesIfDegrees(1, true), 1);
 }

@@ -45,6 +45,11 @@ TEST_F(EvaluateTest, DegreesAreExact) {
         {"tan(90)", "!Undefined"},
         {"tan(1.266637395197961e16)", "!Undefined"}, // 90 times an odd number
         {"tan(1e308*10)", "nan"},
+        // A complex angle's real part is reduced in degrees too (mpmath: float(coth(pi/2))).
+        {"sin(30+0i)", "0.5 + 0 i"},
+        {"sin(180+1i)", "0 - 0.01745417862959511 i"},
+        {"tan(90+0i)", "!Undefined"},
+        {"tan(-90+90i)", "0 + 1.090331410727368 i"},
     };
     for (EvalFlags mode : {kIntegerDegrees, kFloatingDegrees}) {
         for (const auto& c : cases) {
