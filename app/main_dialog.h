@@ -53,6 +53,8 @@ class MainDialog final : public DialogWindow, public MessageFilter {
     bool OnQuit(const WindowMessage& message, LRESULT* result);
     bool OnWindowMenuOption(const WindowMessage& message, LRESULT* result);
     bool OnRestoreHistory(const WindowMessage& message, LRESULT* result);
+    bool OnOptionClicked(const WindowMessage& message, LRESULT* result);
+    bool OnLanguage(const WindowMessage& message, LRESULT* result);
 
     bool InterceptInput(MSG* msg);
     void OnEscape();
@@ -63,9 +65,12 @@ class MainDialog final : public DialogWindow, public MessageFilter {
     void OnClearHistory();
     void InsertResultAt(size_t index);
 
+    void Translate();
+    void FocusInput();
     void ReadOptions();
     void ApplyOption(SettingId id, bool on);
-    void NoteUnsaved(DWORD error);
+    void ShowEarlier();
+    void NoteHistory();
 
     HINSTANCE instance_ = nullptr;
     InsertPopup insertMenu_;
@@ -73,5 +78,6 @@ class MainDialog final : public DialogWindow, public MessageFilter {
     HistoryMenu historyMenu_;
     Settings settings_;
     KeptHistory kept_;
+    KeptHistory::Failure noted_ = KeptHistory::Failure::None; // said by the last note
     CalculationSession session_;
 };
