@@ -41,7 +41,8 @@ TEST_F(Typing, GoesToTheInputAfterAnOptionAMnemonicAndTheAboutDialog) {
     Click(GetDlgItem(main, IDC_RADIANS));
     EXPECT_TRUE(TypeAndSee(main, "sqrt(9)", "sqrt(9)=3\r\n")) << "q is not Quit";
     ASSERT_TRUE(TypeOnKeyboard(main, {{VK_MENU, 'D'}}));
-    ASSERT_TRUE(WaitUntil(kStepTimeoutMs, [&] { return IsChecked(GetDlgItem(main, IDC_DEGREES)); }));
+    ASSERT_TRUE(
+        WaitUntil(kStepTimeoutMs, [&] { return IsChecked(GetDlgItem(main, IDC_DEGREES)); }));
     EXPECT_TRUE(TypeAndSee(main, "sin(90)", "sin(90)=1\r\n")) << "i is not Insert";
     Click(GetDlgItem(main, IDC_ABOUT));
     HWND about = WaitForWindow(program_.Id(), kStepTimeoutMs, IsAboutDialog);
@@ -85,7 +86,8 @@ TEST_F(Typing, TabReachesTheHistoryAndItsMenu) {
     HWND main = Start();
     ASSERT_NE(main, nullptr);
     ASSERT_TRUE(TypeOnKeyboard(main, {{0, VK_TAB}}));
-    ASSERT_TRUE(WaitUntil(kStepTimeoutMs, [&] { return FocusOf(main) == GetDlgItem(main, IDC_HISTORY); }));
+    ASSERT_TRUE(
+        WaitUntil(kStepTimeoutMs, [&] { return FocusOf(main) == GetDlgItem(main, IDC_HISTORY); }));
     ASSERT_TRUE(TypeOnKeyboard(main, {{VK_SHIFT, VK_F10}}));
     HWND menu = WaitForMenu();
     ASSERT_NE(menu, nullptr);
@@ -106,7 +108,8 @@ TEST_F(Typing, TheWindowMenusLanguageItemSwitchesTheOpenWindow) {
     HWND dialog = WaitForWindow(program_.Id(), kStepTimeoutMs, IsLanguageDialog);
     ASSERT_NE(dialog, nullptr);
     EXPECT_EQ(TextOf(dialog), "Abacon");
-    EXPECT_NE(TextOf(GetDlgItem(dialog, kLanguagePromptId)).find(" / Sprache / "), std::string::npos);
+    EXPECT_NE(TextOf(GetDlgItem(dialog, kLanguagePromptId)).find(" / Sprache / "),
+              std::string::npos);
     EXPECT_EQ(TextOf(GetDlgItem(dialog, kLanguageListId)), "English") << "the language in use";
     AnswerLanguageDialog(dialog, "Deutsch");
     EXPECT_TRUE(WaitUntil(kStepTimeoutMs, [&] {
