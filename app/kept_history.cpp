@@ -33,6 +33,8 @@ KeptHistory::KeptHistory() {
 void KeptHistory::SetEnabled(bool enabled) {
     enabled_ = enabled;
     if (!enabled) {
+        // Turned on again later, the history shown stays as it is.
+        read_ = true;
         waiting_.clear();
         clearing_ = false;
     }

@@ -29,7 +29,8 @@ class KeptHistory {
 
     KeptHistory();
 
-    // Off, nothing is read or written, the file stays as it is and nothing waits for it.
+    // Off, nothing is read or written, the file stays as it is and nothing waits for it;
+    // the earlier calculations are not read when it is turned on again.
     void SetEnabled(bool enabled);
 
     // Reads the earlier calculations unless they have been read; TakeEarlier gives them.
