@@ -38,8 +38,9 @@ class MainDialog final : public DialogWindow, public MessageFilter {
     // Creates the hidden dialog without owner; null when it cannot be created.
     HWND Create(HINSTANCE instance);
 
-    // The dialog's keyboard interface: Tab, Enter for Calculate, arrows, mnemonics, and the
-    // main window's own keys (recall, Esc, Ctrl+A) and double-click on the history.
+    // The dialog's keyboard interface: Tab, Enter for Calculate, arrows, Alt with a mnemonic,
+    // a typed character into the input from any control, the main window's own keys (recall,
+    // Esc, Ctrl+A) and double-click on the history.
     bool PreDispatch(MSG* msg) override;
 
   private:
