@@ -27,6 +27,12 @@ void AddWindowMenuOptions(HWND window, const Settings& settings) {
                         TranslationText(row.menuLabel));
         }
     }
+    AppendMenuA(menu, MF_STRING, kLanguageCommand, TranslationText(TextId::SystemLanguage));
+}
+
+void RelabelWindowMenuOptions(HWND window, const Settings& settings) {
+    GetSystemMenu(window, TRUE);
+    AddWindowMenuOptions(window, settings);
 }
 
 bool OptionOfCommand(UINT command, SettingId* id) {

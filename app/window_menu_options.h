@@ -1,14 +1,20 @@
 // The options of the main window's own menu (its system menu): one checked item for each
-// setting that has one, kept in the settings as soon as it changes.
+// setting that has one, kept in the settings as soon as it changes, and the Language item.
 #pragma once
 
 #include <windows.h>
 
 #include "app/settings.h"
 
+// The system command of the Language item, which opens the language dialog; above those of
+// the settings' items.
+constexpr UINT kLanguageCommand = 0x0F00;
+
 // Adds the items under the menu's own, checked as the settings say. Called before the window
 // is first shown.
 void AddWindowMenuOptions(HWND window, const Settings& settings);
+// The menu as the system makes it, and the items added again in the language now loaded.
+void RelabelWindowMenuOptions(HWND window, const Settings& settings);
 
 // The setting whose item has the system command; false for any other command.
 bool OptionOfCommand(UINT command, SettingId* id);

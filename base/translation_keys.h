@@ -52,7 +52,14 @@
     KEY(HistoryClear, "HISTORY Clear")                                                             \
     KEY(HistoryUnsaved, "HISTORY Unsaved")                                                         \
     KEY(NumberTooLarge, "Too large")                                                               \
-    KEY(Undefined, "Undefined")
+    KEY(Undefined, "Undefined")                                                                    \
+    KEY(SystemLanguage, "SYSTEM Language")                                                         \
+    KEY(LanguagePrompt, "LANGUAGE Prompt")                                                         \
+    KEY(AboutDescription, "ABOUT Description")                                                     \
+    KEY(HistoryUnreadable, "HISTORY Unreadable")                                                   \
+    KEY(HistoryReadAgain, "HISTORY ReadAgain")                                                     \
+    KEY(HistorySavedAgain, "HISTORY SavedAgain")                                                   \
+    KEY(HistoryQuitUnsaved, "HISTORY QuitUnsaved")
 
 // Keys that language files of earlier versions hold and this one no longer uses; the
 // catalogue skips their blocks.

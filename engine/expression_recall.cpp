@@ -33,6 +33,17 @@ bool ExpressionRecall::Newer(std::string* text) {
     return true;
 }
 
+void ExpressionRecall::Prepend(const ExpressionRecall& earlier) {
+    std::vector<std::string> entries = earlier.entries_;
+    for (const std::string& entry : entries_) {
+        if (entries.empty() || entries.back() != entry) {
+            entries.push_back(entry);
+        }
+    }
+    entries_ = std::move(entries);
+    Cancel();
+}
+
 void ExpressionRecall::Cancel() {
     shown_ = entries_.size();
     typed_.clear();

@@ -19,6 +19,8 @@ class ExpressionRecall {
     // Down: the entry after the one shown, or past the newest what was typed before the
     // recall began. False when no recall is in progress.
     bool Newer(std::string* text);
+    // The entries of earlier before these (a repeat across the two kept once); ends a recall.
+    void Prepend(const ExpressionRecall& earlier);
     // Forgets the recall in progress (and what was typed before it).
     void Cancel();
     // Forgets every entry, as when the history is cleared.

@@ -47,7 +47,7 @@ const std::vector<std::vector<int32_t>> kMnemonicGroups = {
     {TextId::MenuRadians, TextId::MenuDegrees},
     {TextId::MenuLogDecadic, TextId::MenuLogBinary, TextId::MenuLogNatural},
     {TextId::MenuReal, TextId::MenuImag},
-    {TextId::SystemTopmost, TextId::SystemKeepHistory},
+    {TextId::SystemTopmost, TextId::SystemKeepHistory, TextId::SystemLanguage},
     {TextId::HistoryCopy, TextId::HistoryCopyResult, TextId::HistoryInsertResult,
      TextId::HistorySelectAll, TextId::HistoryClear},
 };
