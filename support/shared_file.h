@@ -14,8 +14,8 @@ bool CreateFolders(const std::string& folder);
 
 // Appends bytes to the file, created when missing, with one write on a handle opened for
 // appending only, so that the system puts the whole write at the end even while another
-// process appends; then flushes it to the disk. With no bytes it only checks that the file
-// can be appended to.
+// process appends; then flushes it to the disk. A write that fails part way is cut off
+// again. With no bytes it only checks that the file can be appended to.
 bool AppendToFile(const std::string& path, const std::string& bytes);
 
 // The last most bytes of the file, and its whole size. A missing file (or folder) reads as

@@ -49,9 +49,25 @@ bool CreateFolders(const std::string& folder) {
 }
 
 bool AppendToFile(const std::string& path, const std::string& bytes) {
-    FileHandle file(CreateFileA(path.c_str(), FILE_APPEND_DATA, kShareAll, nullptr, OPEN_ALWAYS,
-                                FILE_ATTRIBUTE_NORMAL, nullptr));
-    return file.Valid() && (bytes.empty() || WriteAll(file, bytes));
+    FileHandle file(CreateFileA(path.c_str(), FILE_APPEND_DATA | FILE_READ_ATTRIBUTES, kShareAll,
+                                nullptr, OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
+    LARGE_INTEGER end{};
+    if (!file.Valid() || !GetFileSizeEx(file, &end)) {
+        return false;
+    }
+    if (bytes.empty() || WriteAll(file, bytes)) {
+        return true;
+    }
+    // A write cut short (a full disk) is taken back, so that the bytes can be written again
+    // whole, once, and the file never ends in part of them.
+    const DWORD error = GetLastError();
+    FileHandle cut(CreateFileA(path.c_str(), GENERIC_WRITE, kShareAll, nullptr, OPEN_EXISTING,
+                               FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (cut.Valid() && SetFilePointerEx(cut, end, nullptr, FILE_BEGIN)) {
+        SetEndOfFile(cut);
+    }
+    SetLastError(error);
+    return false;
 }
 
 bool ReadFileTail(const std::string& path, std::size_t most, std::string* bytes,
