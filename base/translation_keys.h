@@ -52,7 +52,13 @@
     KEY(HistoryClear, "HISTORY Clear")                                                             \
     KEY(HistoryUnsaved, "HISTORY Unsaved")                                                         \
     KEY(NumberTooLarge, "Too large")                                                               \
-    KEY(Undefined, "Undefined")
+    KEY(Undefined, "Undefined")                                                                    \
+    KEY(MixedMarks, "Mixed marks")                                                                 \
+    KEY(SystemNumberFormat, "SYSTEM NumberFormat")                                                 \
+    KEY(SystemDecimalFromWindows, "SYSTEM DecimalFromWindows")                                     \
+    KEY(SystemDecimalPoint, "SYSTEM DecimalPoint")                                                 \
+    KEY(SystemDecimalComma, "SYSTEM DecimalComma")                                                 \
+    KEY(SystemGroupDigits, "SYSTEM GroupDigits")
 
 // Keys that language files of earlier versions hold and this one no longer uses; the
 // catalogue skips their blocks.

@@ -1,13 +1,16 @@
 #include "engine/expression_recall.h"
 
-void ExpressionRecall::Add(const std::string& expression) {
-    if (entries_.empty() || entries_.back() != expression) {
-        entries_.push_back(expression);
+#include "engine/decimal_marks.h"
+
+void ExpressionRecall::Add(const std::string& expression, bool decimalComma) {
+    if (entries_.empty() || entries_.back().expression != expression ||
+        entries_.back().decimalComma != decimalComma) {
+        entries_.push_back({expression, decimalComma});
     }
     Cancel();
 }
 
-bool ExpressionRecall::Older(const std::string& typed, std::string* text) {
+bool ExpressionRecall::Older(const std::string& typed, bool decimalComma, std::string* text) {
     if (!Recalling()) {
         if (entries_.empty()) {
             return false;
@@ -17,16 +20,16 @@ bool ExpressionRecall::Older(const std::string& typed, std::string* text) {
         return false;
     }
     --shown_;
-    *text = entries_[shown_];
+    *text = Shown(decimalComma);
     return true;
 }
 
-bool ExpressionRecall::Newer(std::string* text) {
+bool ExpressionRecall::Newer(bool decimalComma, std::string* text) {
     if (!Recalling()) {
         return false;
     }
     ++shown_;
-    *text = Recalling() ? entries_[shown_] : typed_;
+    *text = Recalling() ? Shown(decimalComma) : typed_;
     if (!Recalling()) {
         typed_.clear();
     }
@@ -41,4 +44,9 @@ void ExpressionRecall::Cancel() {
 void ExpressionRecall::Clear() {
     entries_.clear();
     Cancel();
+}
+
+std::string ExpressionRecall::Shown(bool decimalComma) const {
+    const Entry& entry = entries_[shown_];
+    return ExpressionWithMark(entry.expression, entry.decimalComma, decimalComma);
 }
