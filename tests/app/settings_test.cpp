@@ -2,6 +2,7 @@
 // every value as the program stores it.
 #include "app/settings.h"
 
+#include <iterator>
 #include <memory>
 #include <string>
 #include <vector>
@@ -26,8 +27,8 @@ class SettingsTest : public ::testing::Test {
 
 TEST_F(SettingsTest, MissingValuesAndOtherTypesHaveTheDefaults) {
     for (const SettingRow& row : kSettings) {
-        // A flag as text that would say the other state.
-        if (row.type == SettingType::Flag) {
+        // A flag or a choice as text that would say another value.
+        if (row.type != SettingType::Text) {
             WriteSettingString(row.name, row.byDefault ? "0" : "1");
         } else {
             WriteSettingDword(row.name, 1);
@@ -37,8 +38,10 @@ TEST_F(SettingsTest, MissingValuesAndOtherTypesHaveTheDefaults) {
     for (const SettingRow& row : kSettings) {
         if (row.type == SettingType::Text) {
             EXPECT_EQ(settings.Text(row.id), "") << row.name;
-        } else {
+        } else if (row.type == SettingType::Flag) {
             EXPECT_EQ(settings.Flag(row.id), row.byDefault) << row.name;
+        } else {
+            EXPECT_EQ(settings.Choice(row.id, 3), 0u) << row.name;
         }
     }
     for (const SettingRow& row : kSettings) {
@@ -78,13 +81,29 @@ TEST_F(SettingsTest, TextsAreReadBackWhenTheyFitWhole) {
     EXPECT_EQ(again.Text(SettingId::Language), "");
 }
 
+TEST_F(SettingsTest, AChoiceOutOfRangeIsTheFirstValue) {
+    WriteSettingDword("DecimalSeparator", 3);
+    Settings settings;
+    EXPECT_EQ(settings.Choice(SettingId::DecimalSeparator, 3), 0u);
+    settings.SetChoice(SettingId::DecimalSeparator, 2);
+    EXPECT_EQ(Settings().Choice(SettingId::DecimalSeparator, 3), 2u);
+}
+
 TEST(SettingRows, ItemsOfTheWindowMenuHaveCommandsOfTheirOwn) {
+    // A row's item, and the items of the decimal separator's other values.
+    std::vector<UINT> commands;
     for (const SettingRow& row : kSettings) {
         EXPECT_EQ(&RowOf(row.id), &row);
-        EXPECT_EQ(MenuCommandOf(row.id) & 0xF, 0u) << row.name;
-        EXPECT_LT(MenuCommandOf(row.id), 0xF000u) << row.name << ": below the system's commands";
-        for (const SettingRow& other : kSettings) {
-            EXPECT_TRUE(&other == &row || MenuCommandOf(other.id) != MenuCommandOf(row.id));
+        commands.push_back(MenuCommandOf(row.id));
+    }
+    for (DWORD value = 1; value < std::size(kDecimalSeparatorLabels); ++value) {
+        commands.push_back(MenuCommandOf(SettingId::DecimalSeparator, value));
+    }
+    for (std::size_t i = 0; i < commands.size(); ++i) {
+        EXPECT_EQ(commands[i] & 0xF, 0u) << i;
+        EXPECT_LT(commands[i], 0xF000u) << i << ": below the system's commands";
+        for (std::size_t k = 0; k < i; ++k) {
+            EXPECT_NE(commands[k], commands[i]) << i;
         }
     }
 }

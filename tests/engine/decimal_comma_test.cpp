@@ -96,9 +96,8 @@ TEST_F(DecimalCommaTest, TheSessionShowsGroupedDigitsAndReusesTheValueInTheMarkI
     // Kept lines show as they were; ans is the exact value.
     CalculationSession next;
     KeptCalculation kept;
-    ASSERT_TRUE(ReadHistoryRecord(HistoryRecord(calculation).substr(
-                                      0, HistoryRecord(calculation).size() - 2),
-                                  &kept));
+    ASSERT_TRUE(ReadHistoryRecord(
+        HistoryRecord(calculation).substr(0, HistoryRecord(calculation).size() - 2), &kept));
     EXPECT_EQ(next.Restore({kept}), "1234567,5=1.234.567,5\r\n");
     EXPECT_EQ(next.Answer("ans*2", kFloatingRadians).output, "2469135");
     ASSERT_TRUE(next.Recall().Older("", false, &text));
