@@ -36,9 +36,9 @@ bool IsErrorText(const std::string& output) {
     if (output == RefusalText(Refusal::OutOfMemory)) {
         return true;
     }
-    for (Refusal refusal : {Refusal::ParsingFailed, Refusal::DivZero, Refusal::ModuloComplex,
-                            Refusal::ModZero, Refusal::NumberTooLarge, Refusal::Undefined,
-                            Refusal::MixedMarks}) {
+    for (Refusal refusal :
+         {Refusal::ParsingFailed, Refusal::DivZero, Refusal::ModuloComplex, Refusal::ModZero,
+          Refusal::NumberTooLarge, Refusal::Undefined, Refusal::MixedMarks}) {
         if (EndsWith(output, RefusalText(refusal))) {
             return true;
         }
