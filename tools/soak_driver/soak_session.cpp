@@ -1,5 +1,6 @@
 #include "tools/soak_driver/soak_session.h"
 
+#include <algorithm>
 #include <fstream>
 #include <iterator>
 #include <sstream>
@@ -443,10 +444,11 @@ bool SoakSession::WindowMenuOption(SettingId id) {
     return true;
 }
 
-// One of the decimal separators of the window menu's number format, chosen by its command.
+// One of the decimal separators of the window menu's number format, chosen by its command:
+// the comma half the time, so that the soak spends about as long with it as with the point.
 bool SoakSession::DecimalSeparatorOption() {
     static const char* const kNames[] = {"From Windows", "point", "comma"};
-    separator_ = static_cast<DecimalSeparator>(Below(3));
+    separator_ = static_cast<DecimalSeparator>(std::min(Below(4), 2));
     separatorSaved_ = true;
     const auto value = static_cast<DWORD>(separator_);
     Log(std::string("window menu: decimal separator ") + kNames[value]);
@@ -675,8 +677,8 @@ bool SoakSession::Step() {
         return ToggleOption(controls[Below(3)]);
     }
     if (pick < 193) {
-        const int option = Below(3);
-        if (option == 2) {
+        const int option = Below(4);
+        if (option >= 2) {
             return DecimalSeparatorOption();
         }
         return WindowMenuOption(option == 0 ? SettingId::Topmost : SettingId::KeepHistory);
