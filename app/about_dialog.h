@@ -15,6 +15,7 @@ inline constexpr DialogTextItem kAboutDialogTexts[] = {
     {kDialogCaption, TextId::MainAbout},
     {IDC_VISIT, TextId::AboutVisit},
     {IDC_LINK, TextId::AboutHomepage},
+    {IDC_DESCRIPTION, TextId::AboutDescription},
 };
 
 class AboutDialog final : public DialogWindow {

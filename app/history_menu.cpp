@@ -60,6 +60,9 @@ HistoryMenu::~HistoryMenu() {
 }
 
 void HistoryMenu::Load(HINSTANCE instance) {
+    if (menu_ != nullptr) {
+        DestroyMenu(menu_);
+    }
     menu_ = LoadMenuA(instance, MAKEINTRESOURCEA(IDR_HISTORY_MENU));
     if (menu_ != nullptr) {
         TranslateMenu(GetSubMenu(menu_, 0), kHistoryMenuTexts,

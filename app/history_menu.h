@@ -38,7 +38,7 @@ class HistoryMenu {
     HistoryMenu(const HistoryMenu&) = delete;
     HistoryMenu& operator=(const HistoryMenu&) = delete;
 
-    // Loads the menu resource and sets its labels from the language.
+    // Loads the menu resource and sets its labels from the language, again after a change.
     void Load(HINSTANCE instance);
     // Shows the menu at screen, owned by owner, and returns the chosen command, 0 when it was
     // dismissed. Copy is greyed without a selection, the two result items without a result.

@@ -12,22 +12,24 @@ struct InsertEntry {
     int32_t label;        // the key of the label; kNoKey for the fixed one
     const char* fixed;    // the label without a key
     const char* inserted; // typed by the item
+    const char* closing;  // typed after the selection
     FunctionGroup group;  // of Functions
 };
 
 constexpr InsertEntry PopupOf(int32_t label) {
-    return {InsertEntry::Popup, label, "", "", FunctionGroup::Arithmetic};
+    return {InsertEntry::Popup, label, "", "", "", FunctionGroup::Arithmetic};
 }
-constexpr InsertEntry Translated(int32_t label, const char* inserted) {
-    return {InsertEntry::Item, label, "", inserted, FunctionGroup::Arithmetic};
+constexpr InsertEntry Translated(int32_t label, const char* inserted, const char* closing = "") {
+    return {InsertEntry::Item, label, "", inserted, closing, FunctionGroup::Arithmetic};
 }
 // An item whose label stays the same in every language.
 constexpr InsertEntry Fixed(const char* label, const char* inserted) {
-    return {InsertEntry::Item, kNoKey, label, inserted, FunctionGroup::Arithmetic};
+    return {InsertEntry::Item, kNoKey, label, inserted, "", FunctionGroup::Arithmetic};
 }
-constexpr InsertEntry kSeparator{InsertEntry::Separator, kNoKey, "", "", FunctionGroup::Arithmetic};
+constexpr InsertEntry kSeparator{InsertEntry::Separator,   kNoKey, "", "", "",
+                                 FunctionGroup::Arithmetic};
 constexpr InsertEntry FunctionsOf(FunctionGroup group) {
-    return {InsertEntry::Functions, kNoKey, "", "", group};
+    return {InsertEntry::Functions, kNoKey, "", "", "", group};
 }
 
 const InsertEntry kInsertMenu[] = {
@@ -35,7 +37,7 @@ const InsertEntry kInsertMenu[] = {
     Translated(TextId::MenuNumDecimal, ""),
     Translated(TextId::MenuNumHexadecimal, "0x"),
     Translated(TextId::MenuNumBinary, "0b"),
-    Translated(TextId::MenuNumCharacter, "''"),
+    Translated(TextId::MenuNumCharacter, "'", "'"),
     Translated(TextId::MenuNumComplex, "i"),
     PopupOf(TextId::MenuConstants),
     Fixed("pi", "pi"),
@@ -77,16 +79,17 @@ std::vector<InsertSubMenu> InsertMenuContents() {
             break;
         case InsertEntry::Item:
             popups.back().items.push_back(
-                {false, LabelOf(entry.label, entry.fixed), entry.inserted});
+                {false, LabelOf(entry.label, entry.fixed), entry.inserted, entry.closing});
             break;
         case InsertEntry::Separator:
-            popups.back().items.push_back({true, "", ""});
+            popups.back().items.push_back({true, "", "", ""});
             break;
         case InsertEntry::Functions:
             for (const FunctionEntry& function : kFunctions) {
                 if (function.group == entry.group) {
-                    const std::string call = std::string(function.name) + "()";
-                    popups.back().items.push_back({false, LabelOf(function.label, call), call});
+                    const std::string name = function.name;
+                    popups.back().items.push_back(
+                        {false, LabelOf(function.label, name + "()"), name + "(", ")"});
                 }
             }
             break;
@@ -102,6 +105,10 @@ InsertPopup::~InsertPopup() {
 }
 
 void InsertPopup::Build() {
+    if (menu_ != nullptr) {
+        DestroyMenu(menu_);
+    }
+    items_.clear();
     menu_ = CreatePopupMenu();
     for (const InsertSubMenu& popup : InsertMenuContents()) {
         HMENU sub = CreatePopupMenu();
@@ -110,16 +117,16 @@ void InsertPopup::Build() {
                 AppendMenuA(sub, MF_SEPARATOR, 0, nullptr);
                 continue;
             }
-            inserted_.push_back(item.inserted);
-            AppendMenuA(sub, MF_STRING, inserted_.size(), item.label.c_str());
+            items_.push_back(item);
+            AppendMenuA(sub, MF_STRING, items_.size(), item.label.c_str());
         }
         AppendMenuA(menu_, MF_POPUP | MF_STRING, reinterpret_cast<UINT_PTR>(sub),
                     popup.label.c_str());
     }
 }
 
-const char* InsertPopup::Choose(HWND owner, POINT screen) const {
+const InsertItem* InsertPopup::Choose(HWND owner, POINT screen) const {
     const auto command = static_cast<std::size_t>(
         TrackPopupMenu(menu_, TPM_RETURNCMD, screen.x, screen.y, 0, owner, nullptr));
-    return command == 0 || command > inserted_.size() ? nullptr : inserted_[command - 1].c_str();
+    return command == 0 || command > items_.size() ? nullptr : &items_[command - 1];
 }

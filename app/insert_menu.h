@@ -1,5 +1,6 @@
 // The Insert button's pop-up: number forms, constants, operators and functions in six
-// sub-menus; choosing an item types its text at the input box's caret. The functions come
+// sub-menus; choosing an item types its text at the input box's caret, around the selection
+// when it has a closing part (a function's parenthesis, a character's quote). The functions come
 // from the function table, each in the sub-menu of its group; the list in insert_menu.cpp
 // holds the rest.
 #pragma once
@@ -13,6 +14,7 @@ struct InsertItem {
     bool separator;
     std::string label;    // as shown
     std::string inserted; // typed at the caret
+    std::string closing;  // typed after the selection, the caret left before it; may be empty
 };
 
 struct InsertSubMenu {
@@ -31,12 +33,13 @@ class InsertPopup {
     InsertPopup(const InsertPopup&) = delete;
     InsertPopup& operator=(const InsertPopup&) = delete;
 
+    // Builds the menu, or builds it again in the language now loaded.
     void Build();
-    // Shows the menu with its top left corner at screen, owned by owner; the chosen item's
-    // text, or null when the menu was dismissed.
-    const char* Choose(HWND owner, POINT screen) const;
+    // Shows the menu with its top left corner at screen, owned by owner; the chosen item,
+    // or null when the menu was dismissed.
+    const InsertItem* Choose(HWND owner, POINT screen) const;
 
   private:
     HMENU menu_ = nullptr;
-    std::vector<std::string> inserted_; // the text of command k + 1
+    std::vector<InsertItem> items_; // of command k + 1
 };

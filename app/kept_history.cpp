@@ -10,7 +10,7 @@ constexpr HistoryLimits kLimits{KeptHistory::kShown, KeptHistory::kTrimAbove, 16
 
 // Every write of every Abacon of the user waits for this lock. Another holds it for one
 // flushed append or one trim, which a busy disk can stretch to seconds; far longer, it
-// hangs, and the write is given up.
+// hangs, and the records wait for the next try.
 constexpr char kLockName[] = "Local\\Merrow.Abacon.History";
 constexpr DWORD kLockWaitMs = 30000;
 
@@ -30,62 +30,124 @@ KeptHistory::KeptHistory() {
     }
 }
 
-std::vector<KeptCalculation> KeptHistory::Load(DWORD* error) {
-    if (!enabled_) {
-        return {};
+void KeptHistory::SetEnabled(bool enabled) {
+    enabled_ = enabled;
+    if (!enabled) {
+        // Turned on again later, the history shown stays as it is.
+        read_ = true;
+        waiting_.clear();
+        clearing_ = false;
     }
+}
+
+void KeptHistory::ReadEarlier() {
+    if (!read_) {
+        Try();
+    }
+}
+
+bool KeptHistory::TakeEarlier(std::vector<KeptCalculation>* calculations) {
+    if (!earlierReady_) {
+        return false;
+    }
+    earlierReady_ = false;
+    *calculations = std::move(earlier_);
+    earlier_.clear();
+    return true;
+}
+
+void KeptHistory::Append(const KeptCalculation& calculation) {
+    if (enabled_) {
+        waiting_.push_back(calculation);
+        Try();
+    }
+}
+
+void KeptHistory::Clear() {
+    if (enabled_) {
+        waiting_.clear();
+        earlier_.clear();
+        earlierReady_ = false;
+        read_ = true;
+        clearing_ = true;
+        Try();
+    }
+}
+
+bool KeptHistory::WriteWaiting() {
+    if (Waits()) {
+        Try();
+    }
+    return !Waits();
+}
+
+void KeptHistory::Try() {
+    if (!enabled_) {
+        return;
+    }
+    const Failure step = read_ ? Failure::Writing : Failure::Reading;
     if (path_.empty()) {
-        Unsaved(error);
-        return {};
+        Fail(step);
+        return;
     }
     // Read under the lock too, so that a trim keeps every record another window appends.
     SharedLock lock(kLockName);
-    const bool writable =
-        lock.Take(kLockWaitMs) && CreateFolders(folder_) && AppendToFile(path_, "");
-    if (!writable) {
-        Unsaved(error);
+    if (!lock.Take(kLockWaitMs)) {
+        Fail(step);
+        return;
     }
+    if (!read_ && !ReadLocked()) {
+        Fail(Failure::Reading);
+        return;
+    }
+    if (!CreateFolders(folder_) || (clearing_ && !EmptyFile(path_))) {
+        Fail(Failure::Writing);
+        return;
+    }
+    clearing_ = false;
+    if (!AppendWaitingLocked()) {
+        Fail(Failure::Writing);
+        return;
+    }
+    problem_ = Problem();
+}
+
+bool KeptHistory::ReadLocked() {
     std::string tail;
     unsigned long long size = 0;
     if (!ReadFileTail(path_, kLimits.readBytes, &tail, &size)) {
-        return {};
+        return false;
     }
     NewestCalculations newest =
         ReadNewestCalculations(tail, tail.size() == size, kLimits.shown, kLimits.trimAbove + 1);
-    if (writable && TrimsHistory(newest, size, kLimits)) {
+    if (TrimsHistory(newest, size, kLimits) && CreateFolders(folder_) && AppendToFile(path_, "")) {
         ReplaceFileContent(path_, newest.records); // else a later start trims it
     }
-    return std::move(newest.calculations);
+    earlier_ = std::move(newest.calculations);
+    earlierReady_ = true;
+    read_ = true;
+    return true;
 }
 
-void KeptHistory::Append(const KeptCalculation& calculation, DWORD* error) {
-    if (!enabled_) {
-        return;
-    }
-    SharedLock lock(kLockName);
+// With nothing waiting, only whether the file can be appended to.
+bool KeptHistory::AppendWaitingLocked() {
     std::string last;
     unsigned long long size = 0;
-    if (path_.empty() || !lock.Take(kLockWaitMs) || !CreateFolders(folder_) ||
-        !ReadFileTail(path_, 1, &last, &size) ||
-        !AppendToFile(path_, AppendedRecord(last, calculation))) {
-        Unsaved(error);
+    if (!ReadFileTail(path_, 1, &last, &size)) {
+        return false;
     }
+    std::string records;
+    for (const KeptCalculation& calculation : waiting_) {
+        records += records.empty() ? AppendedRecord(last, calculation) : HistoryRecord(calculation);
+    }
+    if (!AppendToFile(path_, records)) {
+        return false;
+    }
+    waiting_.clear();
+    return true;
 }
 
-void KeptHistory::Clear(DWORD* error) {
-    if (!enabled_) {
-        return;
-    }
-    SharedLock lock(kLockName);
-    if (path_.empty() || !lock.Take(kLockWaitMs) || !EmptyFile(path_)) {
-        Unsaved(error);
-    }
-}
-
-void KeptHistory::Unsaved(DWORD* error) {
-    const DWORD code = path_.empty() ? ERROR_ENVVAR_NOT_FOUND : GetLastError();
-    if (!reported_) {
-        reported_ = true;
-        *error = code;
-    }
+void KeptHistory::Fail(Failure failure) {
+    problem_ = {failure,
+                path_.empty() ? static_cast<DWORD>(ERROR_ENVVAR_NOT_FOUND) : GetLastError()};
 }

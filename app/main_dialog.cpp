@@ -6,12 +6,15 @@
 #include "app/application.h"
 #include "app/edit_box_text.h"
 #include "app/edit_box_wrapping.h"
+#include "app/language_change.h"
 #include "app/number_format.h"
 #include "app/window_menu_options.h"
 #include "base/translation_keys.h"
 #include "support/center_window.h"
+#include "support/message_box.h"
 #include "support/shared_file.h"
 #include "support/window_text.h"
+#include "translation/catalogue.h"
 
 namespace {
 
@@ -26,7 +29,11 @@ const MessageEntry<MainDialog> MainDialog::kMessages[] = {
     ForCommand(IDC_INSERT, &MainDialog::OnInsert),
     ForCommand(IDOK, &MainDialog::OnCalculate),
     ForCommand(IDC_QUIT, &MainDialog::OnQuit),
+    ForCommand(IDC_FLOATING, &MainDialog::OnOptionClicked),
+    ForCommand(IDC_RADIANS, &MainDialog::OnOptionClicked),
+    ForCommand(IDC_DEGREES, &MainDialog::OnOptionClicked),
     ForSystemCommand(SC_CLOSE, &MainDialog::OnQuit),
+    ForSystemCommand(kLanguageCommand, &MainDialog::OnLanguage),
     ForMessage(WM_SYSCOMMAND, &MainDialog::OnWindowMenuOption),
     // The items of a submenu of the window menu come as commands.
     ForMessage(WM_COMMAND, &MainDialog::OnWindowMenuOption),
@@ -59,10 +66,7 @@ bool MainDialog::HandleMessage(const WindowMessage& message, LRESULT* result) {
 
 bool MainDialog::OnInitDialog(const WindowMessage&, LRESULT* result) {
     CenterOnOwner(window_, nullptr);
-    TranslateDialog(kMainDialogTexts, window_, static_cast<int>(std::size(kMainDialogTexts)));
-
-    insertMenu_.Build();
-    historyMenu_.Load(instance_);
+    Translate();
     AddWindowMenuOptions(window_, settings_);
     for (const SettingRow& row : kSettings) {
         if (row.menuLabel != kNoKey && row.type == SettingType::Flag) {
@@ -88,6 +92,36 @@ bool MainDialog::OnInitDialog(const WindowMessage&, LRESULT* result) {
     return true;
 }
 
+// The texts of the controls and the menus, in the language loaded.
+void MainDialog::Translate() {
+    TranslateDialog(kMainDialogTexts, window_, static_cast<int>(std::size(kMainDialogTexts)));
+    insertMenu_.Build();
+    historyMenu_.Load(instance_);
+}
+
+// Back to the input after a button, an option, a dialog or a menu, its caret where it was,
+// so that what is typed next goes into the expression.
+void MainDialog::FocusInput() {
+    FocusKeepingCaret(window_, IDC_INPUT);
+}
+
+bool MainDialog::OnOptionClicked(const WindowMessage&, LRESULT*) {
+    FocusInput();
+    return true;
+}
+
+bool MainDialog::OnLanguage(const WindowMessage&, LRESULT*) {
+    char language[kLanguageNameSize] = {};
+    settings_.Text(SettingId::Language).copy(language, kLanguageNameSize - 1);
+    if (ChangeLanguage(window_, language)) {
+        settings_.SetText(SettingId::Language, language);
+        Translate();
+        RelabelWindowMenuOptions(window_, settings_);
+    }
+    FocusInput();
+    return true;
+}
+
 void MainDialog::ReadOptions() {
     CheckDlgButton(window_, IDC_FLOATING,
                    settings_.Flag(SettingId::Doubles) ? BST_CHECKED : BST_UNCHECKED);
@@ -95,21 +129,26 @@ void MainDialog::ReadOptions() {
                    BST_CHECKED);
 }
 
+// The input has the focus before the dialog too: the window gives it back when reactivated.
 bool MainDialog::OnAbout(const WindowMessage&, LRESULT*) {
+    FocusInput();
     AboutDialog about;
     about.ShowModal(GetActiveWindow());
+    FocusInput();
     return true;
 }
 
 bool MainDialog::OnInsert(const WindowMessage&, LRESULT*) {
+    FocusInput();
     RECT button;
     GetWindowRect(GetDlgItem(window_, IDC_INSERT), &button);
-    const char* text = insertMenu_.Choose(window_, {button.left, button.bottom});
-    if (text == nullptr) {
-        return true;
+    const InsertItem* item = insertMenu_.Choose(window_, {button.left, button.bottom});
+    if (item != nullptr && item->closing.empty()) {
+        ReplaceSelection(window_, IDC_INPUT, item->inserted);
+    } else if (item != nullptr) {
+        WrapSelection(window_, IDC_INPUT, item->inserted, item->closing);
     }
-    ReplaceSelection(window_, IDC_INPUT, text);
-    SetFocus(GetDlgItem(window_, IDC_INPUT));
+    FocusInput();
     return true;
 }
 
@@ -117,6 +156,9 @@ bool MainDialog::OnCalculate(const WindowMessage&, LRESULT*) {
     HWND input = GetDlgItem(window_, IDC_INPUT);
     const std::string typed = WindowText(input);
     if (!typed.empty()) {
+        // The earlier calculations first, if the file can be read by now: ans may be theirs.
+        kept_.ReadEarlier();
+        ShowEarlier();
         EvalFlags flags = 0;
         if (CheckState(window_, IDC_FLOATING)) {
             flags |= EvalFlag::Floating;
@@ -132,37 +174,63 @@ bool MainDialog::OnCalculate(const WindowMessage&, LRESULT*) {
         AppendAtEnd(
             window_, IDC_HISTORY,
             session_.Calculate(typed, flags, GroupSeparator(settings_, comma), &calculation));
-        DWORD unsaved = 0;
-        kept_.Append(calculation, &unsaved);
-        NoteUnsaved(unsaved);
+        kept_.Append(calculation);
+        NoteHistory();
         SetWindowTextA(input, "");
     }
-    SetFocus(GetDlgItem(window_, IDC_INPUT));
+    FocusInput();
+    return true;
+}
+
+bool MainDialog::OnRestoreHistory(const WindowMessage&, LRESULT*) {
+    kept_.ReadEarlier();
+    ShowEarlier();
+    NoteHistory();
     return true;
 }
 
 // The kept calculations, before the first one of this start, in one replacement.
-bool MainDialog::OnRestoreHistory(const WindowMessage&, LRESULT*) {
-    DWORD unsaved = 0;
-    const std::string lines = session_.Restore(kept_.Load(&unsaved));
-    if (!lines.empty()) {
-        AppendAtEnd(window_, IDC_HISTORY, lines);
+void MainDialog::ShowEarlier() {
+    std::vector<KeptCalculation> earlier;
+    if (kept_.TakeEarlier(&earlier)) {
+        const std::string lines = session_.Restore(earlier);
+        if (!lines.empty()) {
+            PutAtStart(window_, IDC_HISTORY, lines);
+        }
     }
-    NoteUnsaved(unsaved);
-    return true;
 }
 
-// A line of the history says why the calculations cannot be kept, with the system's reason,
-// if they cannot.
-void MainDialog::NoteUnsaved(DWORD error) {
-    if (error != 0) {
-        AppendAtEnd(window_, IDC_HISTORY,
-                    session_.Note(std::string(TranslationText(TextId::HistoryUnsaved)) + " " +
-                                  SystemErrorText(error)));
+// A line of the history when the file stops being read or written, naming which with the
+// system's reason, and one when it works again.
+void MainDialog::NoteHistory() {
+    const KeptHistory::Problem& now = kept_.Current();
+    if (now.failure == noted_) {
+        return;
     }
+    std::string line;
+    if (now.failure == KeptHistory::Failure::None) {
+        line = TranslationText(noted_ == KeptHistory::Failure::Reading ? TextId::HistoryReadAgain
+                                                                       : TextId::HistorySavedAgain);
+    } else {
+        line = std::string(TranslationText(now.failure == KeptHistory::Failure::Reading
+                                               ? TextId::HistoryUnreadable
+                                               : TextId::HistoryUnsaved)) +
+               " " + SystemErrorText(now.error);
+    }
+    noted_ = now.failure;
+    AppendAtEnd(window_, IDC_HISTORY, session_.Note(line));
 }
 
 bool MainDialog::OnQuit(const WindowMessage&, LRESULT*) {
+    // Calculations still waiting for the file are not dropped unasked.
+    while (!kept_.WriteWaiting()) {
+        const std::string text = std::string(TranslationText(TextId::HistoryUnsaved)) + " " +
+                                 SystemErrorText(kept_.Current().error) + "\n\n" +
+                                 TranslationText(TextId::HistoryQuitUnsaved);
+        if (ShowMessage(text.c_str(), MB_YESNO | MB_ICONWARNING) != IDYES) {
+            break;
+        }
+    }
     settings_.SetFlag(SettingId::Doubles, CheckState(window_, IDC_FLOATING));
     settings_.SetFlag(SettingId::Radians, CheckState(window_, IDC_RADIANS));
     DestroyWindow(window_);

@@ -38,8 +38,9 @@ class MainDialog final : public DialogWindow, public MessageFilter {
     // Creates the hidden dialog without owner; null when it cannot be created.
     HWND Create(HINSTANCE instance);
 
-    // The dialog's keyboard interface: Tab, Enter for Calculate, arrows, mnemonics, and the
-    // main window's own keys (recall, Esc, Ctrl+A) and double-click on the history.
+    // The dialog's keyboard interface: Tab, Enter for Calculate, arrows, Alt with a mnemonic,
+    // a typed character into the input from any control, the main window's own keys (recall,
+    // Esc, Ctrl+A) and double-click on the history.
     bool PreDispatch(MSG* msg) override;
 
   private:
@@ -53,6 +54,8 @@ class MainDialog final : public DialogWindow, public MessageFilter {
     bool OnQuit(const WindowMessage& message, LRESULT* result);
     bool OnWindowMenuOption(const WindowMessage& message, LRESULT* result);
     bool OnRestoreHistory(const WindowMessage& message, LRESULT* result);
+    bool OnOptionClicked(const WindowMessage& message, LRESULT* result);
+    bool OnLanguage(const WindowMessage& message, LRESULT* result);
 
     bool InterceptInput(MSG* msg);
     void OnEscape();
@@ -63,11 +66,14 @@ class MainDialog final : public DialogWindow, public MessageFilter {
     void OnClearHistory();
     void InsertResultAt(size_t index);
 
+    void Translate();
+    void FocusInput();
     void ReadOptions();
     void ApplyOption(SettingId id, bool on);
     // The decimal mark of what is typed and shown now: the setting's, or the regional one.
     bool DecimalComma() const;
-    void NoteUnsaved(DWORD error);
+    void ShowEarlier();
+    void NoteHistory();
 
     HINSTANCE instance_ = nullptr;
     InsertPopup insertMenu_;
@@ -75,5 +81,6 @@ class MainDialog final : public DialogWindow, public MessageFilter {
     HistoryMenu historyMenu_;
     Settings settings_;
     KeptHistory kept_;
+    KeptHistory::Failure noted_ = KeptHistory::Failure::None; // said by the last note
     CalculationSession session_;
 };

@@ -1,5 +1,6 @@
-// What the main window does with keys and clicks beyond the dialog manager: recall, Esc,
-// Ctrl+A and Ctrl+C in its edit boxes, and the history's double-click and menu.
+// What the main window does with keys and clicks beyond the dialog manager: typing that
+// reaches the input from any control, recall, Esc, Ctrl+A and Ctrl+C in its edit boxes, and
+// the history's double-click and menu.
 #include "app/main_dialog.h"
 
 #include "app/edit_box_text.h"
@@ -16,6 +17,17 @@ bool ModifierDown() {
 // The characters that Ctrl+A and Ctrl+C type.
 constexpr WPARAM kSelectAllCharacter = 1;
 constexpr WPARAM kCopyCharacter = 3;
+
+// A character that types into the expression. Alt with a key makes WM_SYSCHAR, not WM_CHAR,
+// and Ctrl with a letter a control character, so only what is typed plainly (AltGr too)
+// passes. Space on a button presses it, as Enter does.
+bool TypesIntoInput(const MSG& msg, HWND history) {
+    const auto character = static_cast<unsigned char>(msg.wParam);
+    if (character < ' ' || character == 0x7F) {
+        return false;
+    }
+    return character != ' ' || msg.hwnd == history;
+}
 
 } // namespace
 
@@ -65,6 +77,14 @@ bool MainDialog::InterceptInput(MSG* msg) {
         }
         return false;
     case WM_CHAR:
+        if (msg->hwnd != input && (msg->hwnd == window_ || IsChild(window_, msg->hwnd)) &&
+            TypesIntoInput(*msg, history)) {
+            // Not a mnemonic: a letter typed on a button or an option goes to the expression.
+            FocusInput();
+            msg->hwnd = GetDlgItem(window_, IDC_INPUT);
+            DispatchMessageA(msg);
+            return true;
+        }
         if (msg->wParam == kSelectAllCharacter && (msg->hwnd == input || msg->hwnd == history)) {
             SendMessageA(msg->hwnd, EM_SETSEL, 0, -1);
             return true;
@@ -120,7 +140,7 @@ void MainDialog::InsertResultAt(size_t index) {
     std::string result;
     if (session_.Results().At(index, DecimalComma(), &result)) {
         ReplaceSelection(window_, IDC_INPUT, result);
-        SetFocus(GetDlgItem(window_, IDC_INPUT));
+        FocusInput();
     }
 }
 
@@ -153,22 +173,23 @@ void MainDialog::OnHistoryMenu(const MSG& msg) {
         InsertResultAt(place.character);
         break;
     case IDM_HISTORY_SELECT_ALL:
+        // The one item after which the history keeps the focus, to show what Ctrl+C copies.
         SendMessageA(msg.hwnd, EM_SETSEL, 0, -1);
         SetFocus(msg.hwnd);
-        break;
+        return;
     case IDM_HISTORY_CLEAR:
         OnClearHistory();
         break;
     default:
         break;
     }
+    FocusInput();
 }
 
 // Empties the history box, the places of its results, the recall list and the kept file.
 void MainDialog::OnClearHistory() {
     SetDlgItemTextA(window_, IDC_HISTORY, "");
     session_.Clear();
-    DWORD unsaved = 0;
-    kept_.Clear(&unsaved);
-    NoteUnsaved(unsaved);
+    kept_.Clear();
+    NoteHistory();
 }

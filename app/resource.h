@@ -22,6 +22,7 @@
 // About dialog controls. The OK button is IDOK; the unnamed ones use IDC_STATIC.
 #define IDC_LINK 1010
 #define IDC_VISIT 1011
+#define IDC_DESCRIPTION 1012
 #define IDC_VERSION 1015
 #define IDC_STATIC -1
 

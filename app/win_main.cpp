@@ -1,19 +1,17 @@
 // The process: opens the settings, loads the language, runs the main dialog with its splash
 // in the one message loop, and tears everything down in order.
-// Every path ends with exit code 0.
+// A normal run ends with exit code 0, a start that fails with kFailedStart.
 #include <windows.h>
 
 #include <commctrl.h>
 
-#include <string>
-
 #include "app/about_dialog.h"
 #include "app/application.h"
 #include "app/event_loop.h"
+#include "app/language_change.h"
 #include "app/main_dialog.h"
 #include "app/settings.h"
 #include "base/translation_keys.h"
-#include "support/message_box.h"
 #include "support/scoped_guards.h"
 #include "support/version.h"
 #include "translation/catalogue.h"
@@ -21,11 +19,14 @@
 
 namespace {
 
-// Creates the two windows, runs the loop and returns its result.
+constexpr int kFailedStart = 1;
+
+// Creates the two windows, runs the loop and returns its result, kFailedStart when the main
+// window cannot be created.
 int RunMainWindow(LPSTR /*commandLine*/, int showCommand) {
     EventLoop loop;
     Application::RegisterLoop(&loop);
-    int result = 0;
+    int result = kFailedStart;
     {
         // Declared in this order so that the main dialog's object goes first, then the
         // splash's, once the loop is unregistered.
@@ -59,13 +60,8 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE /*previousInstance*/, LPSTR com
     DialogLanguageChooser chooser(nullptr);
     if (!TranslationInit(ApplicationKeys(), kTranslationKeyCount, kProgramVersion, language,
                          chooser)) {
-        // The catalogue's own codes are explained by what the load found; the system knows
-        // nothing of them.
-        const DWORD code = GetLastError();
-        const std::string problem = LoadProblemText(TranslationLoadProblem());
-        ShowError("Cannot initialize translation module.", code,
-                  problem.empty() ? nullptr : problem.c_str(), MB_SETFOREGROUND);
-        return 0;
+        ReportLoadFailure(GetLastError());
+        return kFailedStart;
     }
     settings.SetText(SettingId::Language, language);
 

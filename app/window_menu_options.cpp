@@ -83,6 +83,12 @@ void AddWindowMenuOptions(HWND window, const Settings& settings) {
             AppendFlag(menu, settings, row);
         }
     }
+    AppendMenuA(menu, MF_STRING, kLanguageCommand, TranslationText(TextId::SystemLanguage));
+}
+
+void RelabelWindowMenuOptions(HWND window, const Settings& settings) {
+    GetSystemMenu(window, TRUE);
+    AddWindowMenuOptions(window, settings);
 }
 
 bool OptionOfCommand(UINT command, SettingId* id, DWORD* value) {

@@ -53,6 +53,13 @@
     KEY(HistoryUnsaved, "HISTORY Unsaved")                                                         \
     KEY(NumberTooLarge, "Too large")                                                               \
     KEY(Undefined, "Undefined")                                                                    \
+    KEY(SystemLanguage, "SYSTEM Language")                                                         \
+    KEY(LanguagePrompt, "LANGUAGE Prompt")                                                         \
+    KEY(AboutDescription, "ABOUT Description")                                                     \
+    KEY(HistoryUnreadable, "HISTORY Unreadable")                                                   \
+    KEY(HistoryReadAgain, "HISTORY ReadAgain")                                                     \
+    KEY(HistorySavedAgain, "HISTORY SavedAgain")                                                   \
+    KEY(HistoryQuitUnsaved, "HISTORY QuitUnsaved")                                                 \
     KEY(MixedMarks, "Mixed marks")                                                                 \
     KEY(SystemNumberFormat, "SYSTEM NumberFormat")                                                 \
     KEY(SystemDecimalFromWindows, "SYSTEM DecimalFromWindows")                                     \

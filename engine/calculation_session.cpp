@@ -41,6 +41,7 @@ KeptCalculation CalculationSession::Answer(const std::string& typed, EvalFlags f
         if (grouped != calculation.output) {
             calculation.shown = grouped;
         }
+        answered_ = true;
     }
     return calculation;
 }
@@ -57,14 +58,18 @@ std::string CalculationSession::Note(const std::string& line) {
 }
 
 std::string CalculationSession::Restore(const std::vector<KeptCalculation>& kept) {
+    CalculationSession earlier;
     std::string text;
     for (const KeptCalculation& calculation : kept) {
-        recall_.Add(calculation.expression, calculation.decimalComma);
-        text += Show(calculation);
+        earlier.recall_.Add(calculation.expression, calculation.decimalComma);
+        text += earlier.Show(calculation);
     }
+    results_.Prepend(earlier.results_, text.size());
+    recall_.Prepend(earlier.recall_);
+    length_ += text.size();
     const auto newest = std::find_if(kept.rbegin(), kept.rend(),
                                      [](const KeptCalculation& c) { return c.succeeded; });
-    if (newest != kept.rend()) {
+    if (newest != kept.rend() && !answered_) {
         ReadExactValue(newest->value, &answer_);
     }
     return text;

@@ -29,8 +29,10 @@ class CalculationSession {
     // A line of the program's own at the end of the history, such as a problem with the file
     // of kept calculations.
     std::string Note(const std::string& line);
-    // The kept calculations, oldest first, at the end of the history in one text, each shown
-    // as it was; their expressions join the recall list, and the newest result is ans.
+    // The kept calculations, oldest first, each shown as it was, at the start of the history
+    // in one text, before what this start has shown if the file could not be read at once;
+    // their expressions come before this start's in the recall list, and their newest result
+    // is ans unless this start has a result of its own.
     std::string Restore(const std::vector<KeptCalculation>& kept);
     // Forgets the history and the recall list; ans stays.
     void Clear();
@@ -44,6 +46,7 @@ class CalculationSession {
     std::string Append(std::string text);
 
     Value answer_ = MakeInteger(0);
+    bool answered_ = false; // by a calculation of this start
     ExpressionRecall recall_;
     HistoryResults results_;
     std::size_t length_ = 0; // of the history text

@@ -238,24 +238,26 @@ bool Plain(ComplexNumber z) {
     return !Finite(z) || z.re == 0.0 || z.im == 0.0;
 }
 
-DdSineCosine RoundedPair(double sine, double cosine) {
-    return {{sine, 0.0}, {cosine, 0.0}};
+// The sine and cosine of the real part: rounded for the plain products, else in double-double.
+DdSineCosine SineAndCosineOf(double x, bool plain) {
+    return plain ? DdSineCosine{{Sine(x), 0.0}, {Cosine(x), 0.0}} : DdSineAndCosineOf({x, 0.0});
+}
+
+DdSineCosine SineAndCosineInDegreesOf(double x, bool plain) {
+    return plain ? DdSineCosine{{SineInDegrees(x), 0.0}, {CosineInDegrees(x), 0.0}}
+                 : DdSineAndCosineInDegrees(x);
 }
 
 } // namespace
 
 ComplexNumber ComplexSine(ComplexNumber z) {
     const bool plain = Plain(z);
-    return SineOfParts(plain ? RoundedPair(Sine(z.re), Cosine(z.re))
-                             : DdSineAndCosineOf({z.re, 0.0}),
-                       z.im, plain);
+    return SineOfParts(SineAndCosineOf(z.re, plain), z.im, plain);
 }
 
 ComplexNumber ComplexCosine(ComplexNumber z) {
     const bool plain = Plain(z);
-    return CosineOfParts(plain ? RoundedPair(Sine(z.re), Cosine(z.re))
-                               : DdSineAndCosineOf({z.re, 0.0}),
-                         z.im, plain);
+    return CosineOfParts(SineAndCosineOf(z.re, plain), z.im, plain);
 }
 
 ComplexNumber ComplexTangent(ComplexNumber z) {
@@ -265,17 +267,13 @@ ComplexNumber ComplexTangent(ComplexNumber z) {
 ComplexNumber ComplexSineInDegrees(ComplexNumber z) {
     const ComplexNumber w = {z.re, DegreesToRadians(z.im)};
     const bool plain = Plain(w);
-    return SineOfParts(plain ? RoundedPair(SineInDegrees(w.re), CosineInDegrees(w.re))
-                             : DdSineAndCosineInDegrees(w.re),
-                       w.im, plain);
+    return SineOfParts(SineAndCosineInDegreesOf(w.re, plain), w.im, plain);
 }
 
 ComplexNumber ComplexCosineInDegrees(ComplexNumber z) {
     const ComplexNumber w = {z.re, DegreesToRadians(z.im)};
     const bool plain = Plain(w);
-    return CosineOfParts(plain ? RoundedPair(SineInDegrees(w.re), CosineInDegrees(w.re))
-                               : DdSineAndCosineInDegrees(w.re),
-                         w.im, plain);
+    return CosineOfParts(SineAndCosineInDegreesOf(w.re, plain), w.im, plain);
 }
 
 // At an odd multiple of 90 the tangent is i coth y.

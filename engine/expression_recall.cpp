@@ -3,9 +3,9 @@
 #include "engine/decimal_marks.h"
 
 void ExpressionRecall::Add(const std::string& expression, bool decimalComma) {
-    if (entries_.empty() || entries_.back().expression != expression ||
-        entries_.back().decimalComma != decimalComma) {
-        entries_.push_back({expression, decimalComma});
+    const Entry entry{expression, decimalComma};
+    if (entries_.empty() || !entries_.back().SameAs(entry)) {
+        entries_.push_back(entry);
     }
     Cancel();
 }
@@ -34,6 +34,17 @@ bool ExpressionRecall::Newer(bool decimalComma, std::string* text) {
         typed_.clear();
     }
     return true;
+}
+
+void ExpressionRecall::Prepend(const ExpressionRecall& earlier) {
+    std::vector<Entry> entries = earlier.entries_;
+    for (const Entry& entry : entries_) {
+        if (entries.empty() || !entries.back().SameAs(entry)) {
+            entries.push_back(entry);
+        }
+    }
+    entries_ = std::move(entries);
+    Cancel();
 }
 
 void ExpressionRecall::Cancel() {

@@ -20,6 +20,8 @@ class ExpressionRecall {
     // Down: the entry after the one shown, or past the newest what was typed before the
     // recall began, as it was. False when no recall is in progress.
     bool Newer(bool decimalComma, std::string* text);
+    // The entries of earlier before these (a repeat across the two kept once); ends a recall.
+    void Prepend(const ExpressionRecall& earlier);
     // Forgets the recall in progress (and what was typed before it).
     void Cancel();
     // Forgets every entry, as when the history is cleared.
@@ -31,6 +33,9 @@ class ExpressionRecall {
     struct Entry {
         std::string expression;
         bool decimalComma;
+        bool SameAs(const Entry& other) const {
+            return expression == other.expression && decimalComma == other.decimalComma;
+        }
     };
     std::string Shown(bool decimalComma) const;
 

@@ -37,6 +37,14 @@ bool HistoryResults::Newest(bool decimalComma, std::string* text) const {
     return true;
 }
 
+void HistoryResults::Prepend(const HistoryResults& earlier, std::size_t length) {
+    for (Line& line : lines_) {
+        line.first += length;
+        line.end += length;
+    }
+    lines_.insert(lines_.begin(), earlier.lines_.begin(), earlier.lines_.end());
+}
+
 void HistoryResults::Clear() {
     lines_.clear();
 }

@@ -1,6 +1,7 @@
 // Where the results stand in the history box, so that a double-click on a result line can
 // take the result back into the input box. The program is the only one that writes the
-// history, only at its end, and empties it only together with these places, so they stay true.
+// history, at its end, or at its start the kept calculations of earlier starts, and empties
+// it only together with these places, so they stay true.
 #pragma once
 
 #include <cstddef>
@@ -24,6 +25,8 @@ class HistoryResults {
     bool TextAt(std::size_t index, bool decimalComma, std::string* text) const;
     // The result of the newest successful calculation, as TextAt; false when there is none.
     bool Newest(bool decimalComma, std::string* text) const;
+    // The lines of earlier, length characters of text put before the history.
+    void Prepend(const HistoryResults& earlier, std::size_t length);
     // Forgets every line, as when the history is cleared.
     void Clear();
 

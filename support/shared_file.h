@@ -18,7 +18,8 @@ bool CreateFolders(const std::string& folder);
 // can be appended to.
 bool AppendToFile(const std::string& path, const std::string& bytes);
 
-// The last most bytes of the file, and its whole size. A missing file reads as empty.
+// The last most bytes of the file, and its whole size. A missing file (or folder) reads as
+// empty.
 bool ReadFileTail(const std::string& path, std::size_t most, std::string* bytes,
                   unsigned long long* size);
 

@@ -61,7 +61,8 @@ bool ReadFileTail(const std::string& path, std::size_t most, std::string* bytes,
     FileHandle file(CreateFileA(path.c_str(), GENERIC_READ, kShareAll, nullptr, OPEN_EXISTING,
                                 FILE_FLAG_SEQUENTIAL_SCAN, nullptr));
     if (!file.Valid()) {
-        return GetLastError() == ERROR_FILE_NOT_FOUND;
+        const DWORD error = GetLastError();
+        return error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND;
     }
     LARGE_INTEGER length{};
     if (!GetFileSizeEx(file, &length)) {

@@ -1,8 +1,10 @@
 #include "translation/catalogue.h"
 
+#include <algorithm>
 #include <cstdlib>
 #include <cstring>
 #include <memory>
+#include <vector>
 
 #include "support/mapped_file.h"
 #include "support/path_parts.h"
@@ -22,6 +24,7 @@ constexpr std::size_t kLineLimit = 65536;  // bytes of a key or text line taken
 constexpr std::size_t kNameCopyLimit = 31; // characters of the name handed back
 
 GrowArray gNames = {0, 0, 1, std::realloc, std::free, nullptr};
+std::string gPrompt;
 LoadProblem gProblem;
 
 const LineSpan& LineAt(const GrowArray& lines, int32_t index) {
@@ -187,6 +190,35 @@ uint32_t ReadNames(const GrowArray& lines) {
     return 0;
 }
 
+// The language dialog's prompt: the text of its key in every language, each once, on one
+// line; empty when the file has no such block.
+uint32_t ReadPrompt(const char* position, GrowArray* lines) {
+    const char* key = ApplicationKeys()[TextId::LanguagePrompt].key;
+    while (*position != '\0') {
+        if (!ReadBlock(&position, lines)) {
+            return CatalogueError::OutOfMemory;
+        }
+        const LineSpan& keyLine = LineAt(*lines, 0);
+        if (std::string(keyLine.first, keyLine.end) != key) {
+            continue;
+        }
+        std::vector<std::string> texts;
+        for (int32_t i = 1; i < lines->count; ++i) {
+            const std::unique_ptr<char, void (*)(void*)> text(
+                CopyResolved(LineAt(*lines, i), kLineLimit), std::free);
+            if (text == nullptr) {
+                return CatalogueError::OutOfMemory;
+            }
+            if (std::find(texts.begin(), texts.end(), text.get()) == texts.end()) {
+                gPrompt += (texts.empty() ? "" : " / ") + std::string(text.get());
+                texts.push_back(text.get());
+            }
+        }
+        return 0;
+    }
+    return 0;
+}
+
 // The first usable name equal to the saved one without regard to case, else the chooser's
 // answer; -1 when the file names no usable language or the chooser gives none.
 int32_t PickLanguage(const char* savedName, LanguageChooser& chooser) {
@@ -276,6 +308,9 @@ uint32_t LoadBlocks(const char* text, TranslationKey* keys, int32_t count,
     if (const uint32_t error = ReadNames(*lines)) {
         return error;
     }
+    if (const uint32_t error = ReadPrompt(position, lines)) {
+        return error;
+    }
     const int32_t language = PickLanguage(languageName, chooser);
     if (language < 0) {
         return CatalogueError::NoLanguage;
@@ -359,6 +394,7 @@ void TranslationFree() {
         std::free(*static_cast<char**>(GrowArrayAt(&gNames, sizeof(char*), i)));
     }
     GrowArrayFree(&gNames);
+    gPrompt.clear();
     TranslationUseTable(nullptr, 0);
 }
 
@@ -368,6 +404,10 @@ const LoadProblem& TranslationLoadProblem() {
 
 const GrowArray& TranslationLanguageNames() {
     return gNames;
+}
+
+const std::string& TranslationLanguagePrompt() {
+    return gPrompt;
 }
 
 std::string LanguageFilePath(const std::string& programPath) {

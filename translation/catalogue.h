@@ -11,6 +11,7 @@
 //                            LanguageChooser& chooser, uint32_t* error);
 //   void TranslationFree();
 //   const GrowArray& TranslationLanguageNames();
+//   const std::string& TranslationLanguagePrompt();
 //   std::string LanguageFilePath(const std::string& programPath);
 //
 // languageName is a caller-owned buffer of kLanguageNameSize bytes: on entry the name saved
@@ -64,6 +65,10 @@ void TranslationFree();
 // The language names of the loaded file (char* each, file order); empty when nothing is
 // loaded.
 const GrowArray& TranslationLanguageNames();
+
+// The language dialog's prompt from the loaded file: the text of "LANGUAGE Prompt" in each
+// of its languages, each once, joined by " / " on one line; empty when nothing is loaded.
+const std::string& TranslationLanguagePrompt();
 
 // The language file of a program: its path with the extension of the file name replaced by
 // ".t9n", or ".t9n" appended when the file name has none. Both / and \ end a directory.

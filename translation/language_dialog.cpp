@@ -2,11 +2,14 @@
 
 #include <cstring>
 
+#include "support/center_window.h"
+#include "translation/catalogue.h"
+
 const MessageEntry<LanguageDialog> LanguageDialog::kMessages[] = {
     ForMessage(WM_INITDIALOG, &LanguageDialog::OnInitDialog),
-    // Cancel (Escape, the close box) is left to the default handling, which keeps the dialog
-    // open: a language must be chosen.
     ForCommand(IDOK, &LanguageDialog::OnOk),
+    // Escape and the close box.
+    ForCommand(IDCANCEL, &LanguageDialog::OnCancel),
 };
 
 namespace {
@@ -42,6 +45,7 @@ class TemplateWriter {
 };
 
 constexpr uint16_t kButtonClass = 0x0080;
+constexpr uint16_t kStaticClass = 0x0082;
 constexpr uint16_t kComboBoxClass = 0x0085;
 
 void WriteItem(TemplateWriter* out, uint32_t style, int16_t x, int16_t y, int16_t cx, int16_t cy,
@@ -61,30 +65,32 @@ void WriteItem(TemplateWriter* out, uint32_t style, int16_t x, int16_t y, int16_
     out->Word(0); // no creation data
 }
 
-// Pop-up with caption, system menu and modal frame, centred, in the fixed system font; an
-// "OK" default button and a sorted drop-down list of the names.
+// Pop-up with caption, system menu and modal frame, centred, in the fixed system font; the
+// prompt, a sorted drop-down list of the names and an "OK" default button.
 void WriteLanguageTemplate(TemplateWriter* out) {
     out->Word(1);      // version
     out->Word(0xFFFF); // extended template
     out->Dword(0);     // help id
     out->Dword(0);     // extended style
     out->Dword(0x80C808C8);
-    out->Word(2); // items
+    out->Word(3); // items
     out->Short(0);
     out->Short(0);
     out->Short(123);
-    out->Short(54);
-    out->Word(0);  // no menu
-    out->Word(0);  // default class
-    out->Text(""); // empty caption
-    out->Word(8);  // points
+    out->Short(66);
+    out->Word(0); // no menu
+    out->Word(0); // default class
+    out->Text("Abacon");
+    out->Word(8); // points
     out->Word(400);
     out->Byte(0); // not italic
     out->Byte(1); // character set
     out->Text("MS Shell Dlg");
-    WriteItem(out, 0x50010001, 34, 32, 50, 14, IDOK, kButtonClass, "OK");
+    WriteItem(out, 0x50010001, 34, 44, 50, 14, IDOK, kButtonClass, "OK");
     // A drop-down list, not a drop-down: only the file's own names can be chosen.
-    WriteItem(out, 0x50210103, 7, 7, 109, 65, kLanguageListId, kComboBoxClass, "");
+    WriteItem(out, 0x50210103, 7, 19, 109, 65, kLanguageListId, kComboBoxClass, "");
+    // Left-aligned, no ampersand taken for a mnemonic.
+    WriteItem(out, 0x50000080, 7, 7, 109, 8, kLanguagePromptId, kStaticClass, "");
 }
 
 } // namespace
@@ -115,9 +121,42 @@ bool LanguageDialog::OnInitDialog(const WindowMessage&, LRESULT*) {
             SendMessageA(list, CB_SETITEMDATA, static_cast<WPARAM>(item), i);
         }
     }
-    SendMessageA(list, CB_SELECTSTRING, static_cast<WPARAM>(-1),
-                 reinterpret_cast<LPARAM>("English"));
+    if (*current_ == '\0' || SendMessageA(list, CB_SELECTSTRING, static_cast<WPARAM>(-1),
+                                          reinterpret_cast<LPARAM>(current_)) == CB_ERR) {
+        SendMessageA(list, CB_SELECTSTRING, static_cast<WPARAM>(-1),
+                     reinterpret_cast<LPARAM>("English"));
+    }
+    SetDlgItemTextA(window_, kLanguagePromptId, prompt_);
+    FitPrompt();
     return true;
+}
+
+void LanguageDialog::FitPrompt() {
+    HWND prompt = GetDlgItem(window_, kLanguagePromptId);
+    HDC dc = GetDC(prompt);
+    if (dc == nullptr) {
+        return;
+    }
+    HGDIOBJ font =
+        SelectObject(dc, reinterpret_cast<HGDIOBJ>(SendMessageA(window_, WM_GETFONT, 0, 0)));
+    SIZE text{};
+    GetTextExtentPoint32A(dc, prompt_, static_cast<int>(std::strlen(prompt_)), &text);
+    SelectObject(dc, font);
+    ReleaseDC(prompt, dc);
+    RECT shown{};
+    GetClientRect(prompt, &shown);
+    const LONG wider = text.cx - shown.right;
+    if (wider <= 0) {
+        return;
+    }
+    RECT place{};
+    GetWindowRect(prompt, &place);
+    SetWindowPos(prompt, nullptr, 0, 0, place.right - place.left + wider, place.bottom - place.top,
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    GetWindowRect(window_, &place);
+    SetWindowPos(window_, nullptr, 0, 0, place.right - place.left + wider, place.bottom - place.top,
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    CenterOnOwner(window_, nullptr);
 }
 
 // Ends the dialog with the selected name's file index; without a selection OK does nothing.
@@ -132,8 +171,16 @@ bool LanguageDialog::OnOk(const WindowMessage&, LRESULT*) {
     return true;
 }
 
-bool ChooseLanguage(int32_t* index, const GrowArray& names, HWND owner) {
-    LanguageDialog dialog(names, index);
+// With a language in use the dialog can be left without a choice.
+bool LanguageDialog::OnCancel(const WindowMessage&, LRESULT*) {
+    if (*current_ != '\0') {
+        EndDialog(window_, 0);
+    }
+    return true;
+}
+
+bool ChooseLanguage(int32_t* index, const GrowArray& names, HWND owner, const char* current) {
+    LanguageDialog dialog(names, index, current, TranslationLanguagePrompt().c_str());
     return dialog.Run(owner);
 }
 

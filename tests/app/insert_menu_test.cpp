@@ -107,21 +107,30 @@ TEST_F(InsertMenuTest, ShowsItsContents) {
     EXPECT_EQ(EnglishText(TextId::MenuNumbers), MenuLabel(menu, 0));
 }
 
-TEST_F(InsertMenuTest, ChoosingSqrtInsertsAtTheCaret) {
+TEST_F(InsertMenuTest, ChoosingSqrtLeavesTheCaretBetweenItsParentheses) {
     Open();
     SetInput("2", 0);
-    Insert(KeysTo("sqrt()"), true);
+    Insert(KeysTo("sqrt("), true);
     EXPECT_EQ("sqrt()2", Text(IDC_INPUT));
-    EXPECT_EQ(std::make_pair(DWORD{6}, DWORD{6}), Selection());
+    EXPECT_EQ(std::make_pair(DWORD{5}, DWORD{5}), Selection());
     EXPECT_EQ(Item(IDC_INPUT), GetFocus());
 }
 
-TEST_F(InsertMenuTest, ChoosingCharacterLeavesTheCaretAfterBothApostrophes) {
+TEST_F(InsertMenuTest, ChoosingSqrtMakesTheSelectionItsArgument) {
+    Open();
+    SetWindowTextA(Item(IDC_INPUT), "1+2");
+    SendMessageA(Item(IDC_INPUT), EM_SETSEL, 2, 3);
+    Insert(KeysTo("sqrt("), true);
+    EXPECT_EQ("1+sqrt(2)", Text(IDC_INPUT));
+    EXPECT_EQ(std::make_pair(DWORD{9}, DWORD{9}), Selection());
+}
+
+TEST_F(InsertMenuTest, ChoosingCharacterLeavesTheCaretBetweenTheApostrophes) {
     Open();
     SetInput("1+", 2);
-    Insert(KeysTo("''"), true);
+    Insert(KeysTo("'"), true);
     EXPECT_EQ("1+''", Text(IDC_INPUT));
-    EXPECT_EQ(std::make_pair(DWORD{4}, DWORD{4}), Selection());
+    EXPECT_EQ(std::make_pair(DWORD{3}, DWORD{3}), Selection());
 }
 
 TEST_F(InsertMenuTest, ChoiceReplacesTheSelection) {
@@ -142,14 +151,14 @@ TEST_F(InsertMenuTest, ChoosingDecimalInsertsNothingButFocusesTheInput) {
     EXPECT_EQ(Item(IDC_INPUT), GetFocus());
 }
 
-TEST_F(InsertMenuTest, DismissingTheMenuChangesNothing) {
+TEST_F(InsertMenuTest, DismissingTheMenuChangesNothingButFocusesTheInput) {
     Open();
     SetInput("2", 1);
     SetFocus(Item(IDC_INSERT));
     Insert({VK_DOWN, VK_RIGHT, VK_ESCAPE, VK_ESCAPE}, false);
     EXPECT_EQ("2", Text(IDC_INPUT));
     EXPECT_EQ(std::make_pair(DWORD{1}, DWORD{1}), Selection());
-    EXPECT_EQ(Item(IDC_INSERT), GetFocus());
+    EXPECT_EQ(Item(IDC_INPUT), GetFocus());
 }
 
 } // namespace

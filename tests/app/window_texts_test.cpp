@@ -108,7 +108,7 @@ TEST_F(WindowTextsTest, InsertMenuHoldsEveryFunctionOnceWithItsLabel) {
         int found = 0;
         for (const InsertSubMenu& popup : popups) {
             for (const InsertItem& item : popup.items) {
-                if (item.inserted == call) {
+                if (item.inserted + item.closing == call) {
                     ++found;
                     EXPECT_EQ(item.label, function.label == kNoKey
                                               ? call

@@ -156,8 +156,45 @@ TEST_F(KeptHistory, TwoWindowsKeepEveryRecordWhileAThirdTrims) {
     }
 }
 
+// While another program holds the file with share mode 0 the calculations wait, and are
+// written when it lets go, in order, once each; at Quit the window asks before it drops any.
+TEST_F(KeptHistory, CalculationsWaitWhileAnotherProgramHoldsTheFile) {
+    ASSERT_TRUE(WriteFileBytes(HistoryFile(), Records(1)));
+    const auto hold = [&] {
+        return CreateFileA(HistoryFile().c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0,
+                           nullptr);
+    };
+    HANDLE held = hold();
+    ASSERT_NE(held, INVALID_HANDLE_VALUE);
+    HWND main = Start();
+    ASSERT_NE(main, nullptr);
+    for (const char* expression : {"2*1", "2*2", "2*3"}) {
+        Calculate(main, expression);
+    }
+    CloseHandle(held);
+    Calculate(main, "2*4");
+    const std::string shown = TextOf(GetDlgItem(main, IDC_HISTORY));
+    EXPECT_EQ(shown.find("1+1=2\r\n"), 0u) << "the earlier calculation first, once it is read";
+    EXPECT_NE(shown.find(Text("HISTORY Unreadable", "English")), std::string::npos) << shown;
+    EXPECT_NE(shown.find(Text("HISTORY ReadAgain", "English")), std::string::npos) << shown;
+    held = hold();
+    Calculate(main, "2*5");
+    Click(GetDlgItem(main, IDC_QUIT));
+    HWND box = WaitForWindow(program_.Id(), kStepTimeoutMs, IsErrorBox);
+    ASSERT_NE(box, nullptr) << "asked at Quit";
+    CloseHandle(held);
+    Click(GetDlgItem(box, IDYES));
+    EXPECT_EQ(WaitForExit(), 0);
+    std::vector<std::string> kept;
+    for (const KeptCalculation& c : ReadNewestCalculations(Kept(), true, 100, 100).calculations) {
+        kept.push_back(c.expression);
+    }
+    EXPECT_EQ(kept, (std::vector<std::string>{"1+1", "2*1", "2*2", "2*3", "2*4", "2*5"}));
+}
+
 TEST_F(KeptHistory, BadFilesStartAsUsual) {
     const std::string unsaved = Text("HISTORY Unsaved", "English");
+    const std::string unreadable = Text("HISTORY Unreadable", "English");
     const std::string big(100 << 20, 'x');
     const struct {
         const char* name;
@@ -199,7 +236,7 @@ TEST_F(KeptHistory, BadFilesStartAsUsual) {
         HWND main = Start();
         ASSERT_NE(main, nullptr) << c.name;
         const std::string history = TextOf(GetDlgItem(main, IDC_HISTORY));
-        const size_t said = history.find(unsaved);
+        const size_t said = std::min(history.find(unsaved), history.find(unreadable));
         std::printf("%-22s %6.0f ms to the window after the splash, %s\n", c.name, MsSince(start),
                     said == std::string::npos ? "writable" : history.c_str() + said);
         EXPECT_NE(history.find(std::string(c.shown) + "\r\n"), std::string::npos) << c.name;

@@ -214,7 +214,7 @@ const UnusableFile kUnusableFiles[] = {
 class UnusableLanguageFile : public AbaconTest,
                              public ::testing::WithParamInterface<UnusableFile> {};
 
-TEST_P(UnusableLanguageFile, ShowsOnlyTheErrorBoxAndEndsWithExitCodeZero) {
+TEST_P(UnusableLanguageFile, ShowsOnlyTheErrorBoxAndEndsWithAFailureExitCode) {
     const UnusableFile& file = GetParam();
     if (file.present) {
         UseLanguageFile(file.bytes(shipped_));
@@ -239,7 +239,7 @@ TEST_P(UnusableLanguageFile, ShowsOnlyTheErrorBoxAndEndsWithExitCodeZero) {
     EXPECT_EQ(VisibleWindowsOf(program_.Id()).size(), 1u);
 
     Click(GetDlgItem(box, IDOK));
-    EXPECT_EQ(WaitForExit(), 0);
+    EXPECT_EQ(WaitForExit(), 1);
     EXPECT_FALSE(HasSetting("Language"));
 }
 

@@ -88,7 +88,6 @@ TEST_F(CalculationSessionTest, AnswersLeaveTheHistoryAndTheRecallAlone) {
 }
 
 TEST_F(CalculationSessionTest, KeptCalculationsComeBackWithTheNewestResultAsAns) {
-    Calculate("5");
     const std::vector<KeptCalculation> kept = {
         {"1+1", "2", true, ExactValueText(MakeInteger(2)), "", false},
         {"0.1*3", "0.3", true, ExactValueText(MakeDouble(0.1 * 3)), "", false},
@@ -105,6 +104,18 @@ TEST_F(CalculationSessionTest, KeptCalculationsComeBackWithTheNewestResultAsAns)
     EXPECT_EQ(Older(), "ans-0.3");
     EXPECT_EQ(Older(), "sqrt(\x02)");
     EXPECT_EQ(Older(), "1/0");
+}
+
+// Read only once the file could be read, they come before this start's, whose ans stays.
+TEST_F(CalculationSessionTest, KeptCalculationsReadLateComeFirst) {
+    Calculate("5");
+    EXPECT_EQ(session_.Restore({{"1+1", "2", true, ExactValueText(MakeInteger(2)), "", false}}),
+              "1+1=2\r\n");
+    EXPECT_EQ(ShownAt(0), "2");
+    EXPECT_EQ(ShownAt(8), "5");
+    EXPECT_EQ(session_.Answer("ans", kFloating).output, "5");
+    EXPECT_EQ(Older(), "5");
+    EXPECT_EQ(Older(), "1+1");
 }
 
 TEST_F(CalculationSessionTest, AKeptValueThatCannotBeReadLeavesAns) {

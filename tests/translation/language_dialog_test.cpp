@@ -130,7 +130,7 @@ TEST_F(LanguageDialogTest, EnglishPreselectedInSortedListAndOkGivesFileIndex) {
     EXPECT_EQ(shown.data, (std::vector<LRESULT>{3, 2, 0}));
     EXPECT_EQ(shown.selected, "English");
     EXPECT_TRUE(shown.focusOnOk);
-    EXPECT_EQ(shown.caption, "");
+    EXPECT_EQ(shown.caption, "Abacon");
 }
 
 TEST_F(LanguageDialogTest, PreselectionIsByPrefixWithoutRegardToCase) {
@@ -189,8 +189,8 @@ TEST_F(LanguageDialogTest, TemplateSizesAndStyles) {
     Names names({"English"});
     RECT client{};
     RECT ok{};
-    RECT expectedClient{0, 0, 123, 54};
-    RECT expectedOk{34, 32, 50, 14}; // x, y, width, height: each converted on its own
+    RECT expectedClient{0, 0, 123, 66};
+    RECT expectedOk{34, 44, 50, 14}; // x, y, width, height: each converted on its own
     LONG dialogStyle = 0;
     LONG okStyle = 0;
     LONG listStyle = 0;

@@ -133,6 +133,17 @@ bool TypeOnKeyboard(HWND window, const std::vector<KeyStroke>& keys) {
            inputs.size();
 }
 
+std::vector<KeyStroke> KeyStrokesOf(const std::string& text) {
+    std::vector<KeyStroke> keys;
+    for (const char c : text) {
+        // Wine's layout table may lack the parentheses; they are Shift+9 and Shift+0 then.
+        const SHORT scan =
+            c == '(' || c == ')' ? VkKeyScanA(c == '(' ? '9' : '0') | 0x100 : VkKeyScanA(c);
+        keys.push_back({(scan & 0x100) != 0 ? static_cast<UINT>(VK_SHIFT) : 0u, LOBYTE(scan)});
+    }
+    return keys;
+}
+
 bool PostChar(HWND window, char character) {
     return PostMessageA(window, WM_CHAR, static_cast<unsigned char>(character), 1) != 0;
 }

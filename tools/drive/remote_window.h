@@ -46,6 +46,8 @@ struct KeyStroke {
     UINT key;
 };
 bool TypeOnKeyboard(HWND window, const std::vector<KeyStroke>& keys);
+// The keys that type text on the keyboard layout in use; "\r" is Enter.
+std::vector<KeyStroke> KeyStrokesOf(const std::string& text);
 // A typed character delivered straight to window; false when window is gone.
 bool PostChar(HWND window, char character);
 // Alt and a letter pressed together on window (the focused control), as for a mnemonic.

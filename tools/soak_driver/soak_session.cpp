@@ -4,6 +4,7 @@
 #include <fstream>
 #include <iterator>
 #include <sstream>
+#include <utility>
 
 #include "app/insert_menu.h"
 #include "app/resource.h"
@@ -59,15 +60,15 @@ std::string LinesOf(const std::string& expression, const std::string& output, bo
                                : expression + "=\r\n" + output + "\r\n");
 }
 
-// What the items of each of the Insert menu's pop-ups type; the arrow keys pass over the
-// separators.
-std::vector<std::vector<std::string>> InsertedTexts() {
-    std::vector<std::vector<std::string>> texts;
+// What the items of each of the Insert menu's pop-ups type, before and after the selection;
+// the arrow keys pass over the separators.
+std::vector<std::vector<std::pair<std::string, std::string>>> InsertedTexts() {
+    std::vector<std::vector<std::pair<std::string, std::string>>> texts;
     for (const InsertSubMenu& popup : InsertMenuContents()) {
         texts.emplace_back();
         for (const InsertItem& item : popup.items) {
             if (!item.separator) {
-                texts.back().push_back(item.inserted);
+                texts.back().emplace_back(item.inserted, item.closing);
             }
         }
     }
@@ -251,6 +252,34 @@ void SoakSession::ReplaceSelection(const std::string& text) {
 // With the decimal comma, half the expressions are written with it, the others with the point.
 std::string SoakSession::InMarkOfTheUser(const std::string& text) {
     return options_.decimalComma && Below(2) == 0 ? ExpressionWithMark(text, false, true) : text;
+}
+
+void SoakSession::WrapSelection(const std::string& before, const std::string& after) {
+    const std::string selected = input_.substr(selFirst_, selLast_ - selFirst_);
+    ReplaceSelection(before + selected + after);
+    if (selected.empty()) {
+        selFirst_ = selLast_ = selLast_ - static_cast<DWORD>(after.size());
+    }
+}
+
+// Typed while another control has the focus, the characters go into the input all the same,
+// none taken for a mnemonic (a space only from the history: on a button it presses it).
+bool SoakSession::TypeOnAControl() {
+    const int controls[] = {IDC_HISTORY, IDC_FLOATING, IDC_RADIANS, IDC_DEGREES,
+                            IDC_INSERT,  IDOK,         IDC_QUIT,    IDC_ABOUT};
+    const int control = controls[Below(static_cast<int>(std::size(controls)))];
+    std::string text =
+        InMarkOfTheUser(generator_.Short(CanAnswer("ans") && answer_.chain.size() < kLongestChain));
+    if (control != IDC_HISTORY) {
+        text.erase(std::remove(text.begin(), text.end(), ' '), text.end());
+    }
+    Log("type " + Shown(text) + " on control " + std::to_string(control));
+    HWND target = GetDlgItem(main_, control);
+    for (char c : text) {
+        PostChar(target, c);
+    }
+    ReplaceSelection(text);
+    return SyncAndCheck();
 }
 
 bool SoakSession::TypeShort() {
@@ -561,7 +590,7 @@ bool SoakSession::HistoryMenu() {
 // Enter or left with Esc.
 bool SoakSession::InsertMenu() {
     const int group = Below(static_cast<int>(insertItems_.size()));
-    const std::vector<std::string>& texts = insertItems_[static_cast<std::size_t>(group)];
+    const auto& texts = insertItems_[static_cast<std::size_t>(group)];
     const int item = Below(static_cast<int>(texts.size()));
     const bool take = Below(6) != 0;
     Log("Insert menu, pop-up " + std::to_string(group + 1) + ", item " + std::to_string(item + 1) +
@@ -581,7 +610,12 @@ bool SoakSession::InsertMenu() {
     }
     if (take) {
         PostKey(main_, VK_RETURN);
-        ReplaceSelection(texts[static_cast<std::size_t>(item)]);
+        const auto& [inserted, closing] = texts[static_cast<std::size_t>(item)];
+        if (closing.empty()) {
+            ReplaceSelection(inserted);
+        } else {
+            WrapSelection(inserted, closing);
+        }
     } else {
         // The first closes the pop-up, the second the menu.
         PostKey(main_, VK_ESCAPE);
@@ -642,8 +676,11 @@ bool SoakSession::Quit() {
 
 bool SoakSession::Step() {
     const int pick = Below(200);
-    if (pick < 50) {
+    if (pick < 42) {
         return TypeShort();
+    }
+    if (pick < 50) {
+        return TypeOnAControl();
     }
     if (pick < 95) {
         if (!CanAnswer(input_)) {

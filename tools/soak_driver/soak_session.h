@@ -49,6 +49,7 @@ class SoakSession {
 
     std::string InMarkOfTheUser(const std::string& text);
     bool TypeShort();
+    bool TypeOnAControl();
     bool Paste();
     bool Calculate();
     bool Escape();
@@ -63,6 +64,8 @@ class SoakSession {
     bool InsertMenu();
 
     void ReplaceSelection(const std::string& text);
+    // before and after around the selection, as the Insert menu's functions put them.
+    void WrapSelection(const std::string& before, const std::string& after);
     // Waits until the program has handled what was posted to it, answering all the while.
     bool Sync();
     // The window shows what the model says.
@@ -78,8 +81,8 @@ class SoakSession {
     std::string appData_;
     RemoteProcess process_;
     HWND main_ = nullptr;
-    // What each item of the Insert menu's pop-ups types.
-    std::vector<std::vector<std::string>> insertItems_;
+    // What each item of the Insert menu's pop-ups types, and after the selection.
+    std::vector<std::vector<std::pair<std::string, std::string>>> insertItems_;
 
     // The model.
     std::string input_;
