@@ -62,12 +62,15 @@ bool MainDialog::InterceptInput(MSG* msg) {
             OnEscape();
             return true;
         }
+        // The keypad's decimal key types the mark in use into the input, whatever the
+        // keyboard's layout and whichever control has the focus.
+        if (msg->wParam == VK_DECIMAL && !ModifierDown() &&
+            (msg->hwnd == window_ || IsChild(window_, msg->hwnd))) {
+            FocusInput();
+            ReplaceSelection(window_, IDC_INPUT, DecimalComma() ? "," : ".");
+            return true;
+        }
         if (msg->hwnd == input && !ModifierDown()) {
-            // The keypad's decimal key types the mark in use, whatever the keyboard's layout.
-            if (msg->wParam == VK_DECIMAL) {
-                ReplaceSelection(window_, IDC_INPUT, DecimalComma() ? "," : ".");
-                return true;
-            }
             if (msg->wParam == VK_UP) {
                 return OnRecallOlder();
             }
