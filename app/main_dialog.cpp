@@ -7,6 +7,7 @@
 #include "app/edit_box_text.h"
 #include "app/edit_box_wrapping.h"
 #include "app/language_change.h"
+#include "app/number_format.h"
 #include "app/window_menu_options.h"
 #include "base/translation_keys.h"
 #include "support/center_window.h"
@@ -34,6 +35,8 @@ const MessageEntry<MainDialog> MainDialog::kMessages[] = {
     ForSystemCommand(SC_CLOSE, &MainDialog::OnQuit),
     ForSystemCommand(kLanguageCommand, &MainDialog::OnLanguage),
     ForMessage(WM_SYSCOMMAND, &MainDialog::OnWindowMenuOption),
+    // The items of a submenu of the window menu come as commands.
+    ForMessage(WM_COMMAND, &MainDialog::OnWindowMenuOption),
     ForMessage(kRestoreHistoryMessage, &MainDialog::OnRestoreHistory),
 };
 
@@ -66,7 +69,7 @@ bool MainDialog::OnInitDialog(const WindowMessage&, LRESULT* result) {
     Translate();
     AddWindowMenuOptions(window_, settings_);
     for (const SettingRow& row : kSettings) {
-        if (row.menuLabel != kNoKey) {
+        if (row.menuLabel != kNoKey && row.type == SettingType::Flag) {
             ApplyOption(row.id, settings_.Flag(row.id));
         }
     }
@@ -163,8 +166,14 @@ bool MainDialog::OnCalculate(const WindowMessage&, LRESULT*) {
         if (CheckState(window_, IDC_RADIANS)) {
             flags |= EvalFlag::Radians;
         }
+        const bool comma = DecimalComma();
+        if (comma) {
+            flags |= EvalFlag::DecimalComma;
+        }
         KeptCalculation calculation;
-        AppendAtEnd(window_, IDC_HISTORY, session_.Calculate(typed, flags, &calculation));
+        AppendAtEnd(
+            window_, IDC_HISTORY,
+            session_.Calculate(typed, flags, GroupSeparator(settings_, comma), &calculation));
         kept_.Append(calculation);
         NoteHistory();
         SetWindowTextA(input, "");
@@ -231,11 +240,21 @@ bool MainDialog::OnQuit(const WindowMessage&, LRESULT*) {
 
 bool MainDialog::OnWindowMenuOption(const WindowMessage& message, LRESULT*) {
     SettingId id;
-    if (!OptionOfCommand(static_cast<UINT>(message.wParam & 0xFFF0), &id)) {
+    DWORD value = 0;
+    if ((message.message == WM_COMMAND && HIWORD(message.wParam) != 0) ||
+        !OptionOfCommand(static_cast<UINT>(message.wParam & 0xFFF0), &id, &value)) {
         return false;
     }
-    ApplyOption(id, ToggleWindowMenuOption(window_, settings_, id));
+    if (RowOf(id).type == SettingType::Choice) {
+        ChooseWindowMenuOption(window_, settings_, id, value);
+    } else {
+        ApplyOption(id, ToggleWindowMenuOption(window_, settings_, id));
+    }
     return true;
+}
+
+bool MainDialog::DecimalComma() const {
+    return UsesDecimalComma(settings_);
 }
 
 // What each option of the window menu does, at the start and when it changes.

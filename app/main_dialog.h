@@ -70,6 +70,8 @@ class MainDialog final : public DialogWindow, public MessageFilter {
     void FocusInput();
     void ReadOptions();
     void ApplyOption(SettingId id, bool on);
+    // The decimal mark of what is typed and shown now: the setting's, or the regional one.
+    bool DecimalComma() const;
     void ShowEarlier();
     void NoteHistory();
 

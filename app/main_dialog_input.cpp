@@ -62,6 +62,14 @@ bool MainDialog::InterceptInput(MSG* msg) {
             OnEscape();
             return true;
         }
+        // The keypad's decimal key types the mark in use into the input, whatever the
+        // keyboard's layout and whichever control has the focus.
+        if (msg->wParam == VK_DECIMAL && !ModifierDown() &&
+            (msg->hwnd == window_ || IsChild(window_, msg->hwnd))) {
+            FocusInput();
+            ReplaceSelection(window_, IDC_INPUT, DecimalComma() ? "," : ".");
+            return true;
+        }
         if (msg->hwnd == input && !ModifierDown()) {
             if (msg->wParam == VK_UP) {
                 return OnRecallOlder();
@@ -111,7 +119,8 @@ void MainDialog::OnEscape() {
 bool MainDialog::OnRecallOlder() {
     HWND input = GetDlgItem(window_, IDC_INPUT);
     std::string text;
-    if (!CaretOnFirstLine(input) || !session_.Recall().Older(WindowText(input), &text)) {
+    if (!CaretOnFirstLine(input) ||
+        !session_.Recall().Older(WindowText(input), DecimalComma(), &text)) {
         return false;
     }
     ShowWithCaretAtEnd(window_, IDC_INPUT, text);
@@ -121,7 +130,8 @@ bool MainDialog::OnRecallOlder() {
 // Down on the input's last line; elsewhere Down moves the caret as always.
 bool MainDialog::OnRecallNewer() {
     std::string text;
-    if (!CaretOnLastLine(GetDlgItem(window_, IDC_INPUT)) || !session_.Recall().Newer(&text)) {
+    if (!CaretOnLastLine(GetDlgItem(window_, IDC_INPUT)) ||
+        !session_.Recall().Newer(DecimalComma(), &text)) {
         return false;
     }
     ShowWithCaretAtEnd(window_, IDC_INPUT, text);
@@ -131,17 +141,18 @@ bool MainDialog::OnRecallNewer() {
 // A result line puts its result at the input's caret, replacing any selection.
 void MainDialog::InsertResultAt(size_t index) {
     std::string result;
-    if (session_.Results().At(index, &result)) {
+    if (session_.Results().At(index, DecimalComma(), &result)) {
         ReplaceSelection(window_, IDC_INPUT, result);
         FocusInput();
     }
 }
 
-// With nothing selected, the newest result as shown; with a selection, the edit box copies it.
+// With nothing selected, the newest result, to be read back; with a selection, the edit box
+// copies it.
 bool MainDialog::OnCopyInInput(HWND input) {
     const EditSelection selection = SelectionOf(input);
     std::string shown;
-    if (selection.first != selection.last || !session_.Results().Newest(&shown)) {
+    if (selection.first != selection.last || !session_.Results().Newest(DecimalComma(), &shown)) {
         return false;
     }
     CopyToClipboard(window_, shown);
@@ -152,7 +163,7 @@ void MainDialog::OnHistoryMenu(const MSG& msg) {
     const HistoryMenuPlace place = PlaceOfHistoryMenu(msg);
     const EditSelection selection = SelectionOf(msg.hwnd);
     std::string shown;
-    const bool onResult = session_.Results().ShownAt(place.character, &shown);
+    const bool onResult = session_.Results().TextAt(place.character, DecimalComma(), &shown);
     switch (
         historyMenu_.Choose(window_, place.screen, selection.first != selection.last, onResult)) {
     case IDM_HISTORY_COPY:

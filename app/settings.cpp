@@ -36,3 +36,15 @@ bool Settings::Flag(SettingId id) const {
 void Settings::SetFlag(SettingId id, bool on) {
     key_.SetDword(RowOf(id).name, on ? 1 : 0);
 }
+
+DWORD Settings::Choice(SettingId id, DWORD count) const {
+    DWORD value = 0;
+    if (key_.QueryDword(RowOf(id).name, &value) != ERROR_SUCCESS || value >= count) {
+        return 0;
+    }
+    return value;
+}
+
+void Settings::SetChoice(SettingId id, DWORD value) {
+    key_.SetDword(RowOf(id).name, value);
+}

@@ -15,18 +15,21 @@
 // Where the settings are, under HKEY_CURRENT_USER.
 constexpr const char* kSettingsKeyPath = "Software\\Merrow\\Abacon";
 
-enum class SettingType : int32_t { Text, Flag };
+enum class SettingType : int32_t { Text, Flag, Choice };
 
 // Every setting, one line each: its name, its value in the registry, its type, its default
-// (a flag's; a text's is empty) and the key of its checked item in the window's menu, kNoKey
-// for none. An item changes its setting and stores it at once; what a setting does is one
-// case of MainDialog::ApplyOption.
+// (a flag's; a text's is empty, a choice's its first value) and the key of its checked item
+// in the window's menu, kNoKey for none; a choice's key labels the submenu of its radio items.
+// An item changes its setting and stores it at once; what a flag does is one case of
+// MainDialog::ApplyOption, the number format is read at each calculation.
 #define ABACON_SETTINGS(SETTING)                                                                   \
     SETTING(Language, "Language", Text, false, kNoKey)                                             \
     SETTING(Doubles, "Doubles", Flag, true, kNoKey)                                                \
     SETTING(Radians, "Radians", Flag, true, kNoKey)                                                \
     SETTING(Topmost, "Topmost", Flag, false, TextId::SystemTopmost)                                \
-    SETTING(KeepHistory, "KeepHistory", Flag, true, TextId::SystemKeepHistory)
+    SETTING(KeepHistory, "KeepHistory", Flag, true, TextId::SystemKeepHistory)                     \
+    SETTING(DecimalSeparator, "DecimalSeparator", Choice, false, TextId::SystemNumberFormat)       \
+    SETTING(GroupDigits, "GroupDigits", Flag, false, TextId::SystemGroupDigits)
 
 enum class SettingId : int32_t {
 #define ABACON_SETTING_ID(id, name, type, byDefault, menuLabel) id,
@@ -53,10 +56,16 @@ constexpr const SettingRow& RowOf(SettingId id) {
     return kSettings[static_cast<int32_t>(id)];
 }
 
-// The system command of the setting's item in the window's menu. The system uses the low
-// four bits of a system command.
-constexpr UINT MenuCommandOf(SettingId id) {
-    return 0x0100 + 0x10 * (static_cast<UINT>(id) + 1);
+// The values of the decimal separator, a choice, in their order, with the labels of their
+// radio items.
+enum class DecimalSeparator : DWORD { FromWindows, Point, Comma };
+inline constexpr int32_t kDecimalSeparatorLabels[] = {
+    TextId::SystemDecimalFromWindows, TextId::SystemDecimalPoint, TextId::SystemDecimalComma};
+
+// The system command of the setting's item in the window's menu, or of a choice's value's
+// item. The system uses the low four bits of a system command.
+constexpr UINT MenuCommandOf(SettingId id, DWORD value = 0) {
+    return 0x0100 + 0x10 * (static_cast<UINT>(id) + 1) + 0x1000 * value;
 }
 
 class Settings {
@@ -71,6 +80,11 @@ class Settings {
     // REG_DWORD, counts as the default.
     bool Flag(SettingId id) const;
     void SetFlag(SettingId id, bool on);
+
+    // One of count values; a missing value, one out of range or of another type than
+    // REG_DWORD counts as the first.
+    DWORD Choice(SettingId id, DWORD count) const;
+    void SetChoice(SettingId id, DWORD value);
 
   private:
     RegistryKey key_;

@@ -1,19 +1,71 @@
 #include "app/window_menu_options.h"
 
+#include <iterator>
+
 namespace {
 
-constexpr bool EveryItemIsAFlag() {
+// The flags whose items follow the decimal separator's in the number format's submenu.
+constexpr SettingId kNumberFormatFlags[] = {SettingId::GroupDigits};
+
+constexpr bool InNumberFormat(SettingId id) {
+    for (SettingId flag : kNumberFormatFlags) {
+        if (flag == id) {
+            return true;
+        }
+    }
+    return false;
+}
+
+// The one choice has its labels in kDecimalSeparatorLabels.
+constexpr bool EveryItemIsAFlagButTheDecimalSeparator() {
     for (const SettingRow& row : kSettings) {
-        if (row.menuLabel != kNoKey && row.type != SettingType::Flag) {
+        if (row.menuLabel != kNoKey && row.type != SettingType::Flag &&
+            row.id != SettingId::DecimalSeparator) {
             return false;
         }
     }
-    return true;
+    return RowOf(SettingId::DecimalSeparator).type == SettingType::Choice;
 }
-static_assert(EveryItemIsAFlag(), "the window menu's items are check marks");
+static_assert(EveryItemIsAFlagButTheDecimalSeparator(),
+              "the window menu's items are check marks and the decimal separator's radio items");
+
+constexpr DWORD kDecimalSeparatorCount = static_cast<DWORD>(std::size(kDecimalSeparatorLabels));
 
 UINT CheckFlag(bool on) {
     return on ? MF_CHECKED : MF_UNCHECKED;
+}
+
+void AppendFlag(HMENU menu, const Settings& settings, const SettingRow& row) {
+    AppendMenuA(menu, MF_STRING | CheckFlag(settings.Flag(row.id)), MenuCommandOf(row.id),
+                TranslationText(row.menuLabel));
+}
+
+void AppendRadioItem(HMENU menu, UINT command, int32_t label, bool checked) {
+    MENUITEMINFOA item{};
+    item.cbSize = sizeof item;
+    item.fMask = MIIM_FTYPE | MIIM_STATE | MIIM_ID | MIIM_STRING;
+    item.fType = MFT_RADIOCHECK;
+    item.fState = checked ? MFS_CHECKED : MFS_UNCHECKED;
+    item.wID = command;
+    item.dwTypeData = const_cast<char*>(TranslationText(label));
+    InsertMenuItemA(menu, static_cast<UINT>(GetMenuItemCount(menu)), TRUE, &item);
+}
+
+// The submenu goes with the window's menu, which the system destroys with the window.
+void AppendNumberFormat(HMENU menu, const Settings& settings) {
+    const SettingRow& row = RowOf(SettingId::DecimalSeparator);
+    HMENU submenu = CreatePopupMenu();
+    const DWORD chosen = settings.Choice(row.id, kDecimalSeparatorCount);
+    for (DWORD value = 0; value < kDecimalSeparatorCount; ++value) {
+        AppendRadioItem(submenu, MenuCommandOf(row.id, value), kDecimalSeparatorLabels[value],
+                        value == chosen);
+    }
+    AppendMenuA(submenu, MF_SEPARATOR, 0, nullptr);
+    for (SettingId flag : kNumberFormatFlags) {
+        AppendFlag(submenu, settings, RowOf(flag));
+    }
+    AppendMenuA(menu, MF_POPUP | MF_STRING, reinterpret_cast<UINT_PTR>(submenu),
+                TranslationText(row.menuLabel));
 }
 
 } // namespace
@@ -22,9 +74,13 @@ void AddWindowMenuOptions(HWND window, const Settings& settings) {
     HMENU menu = GetSystemMenu(window, FALSE);
     AppendMenuA(menu, MF_SEPARATOR, 0, nullptr);
     for (const SettingRow& row : kSettings) {
-        if (row.menuLabel != kNoKey) {
-            AppendMenuA(menu, MF_STRING | CheckFlag(settings.Flag(row.id)), MenuCommandOf(row.id),
-                        TranslationText(row.menuLabel));
+        if (row.menuLabel == kNoKey || InNumberFormat(row.id)) {
+            continue;
+        }
+        if (row.type == SettingType::Choice) {
+            AppendNumberFormat(menu, settings);
+        } else {
+            AppendFlag(menu, settings, row);
         }
     }
     AppendMenuA(menu, MF_STRING, kLanguageCommand, TranslationText(TextId::SystemLanguage));
@@ -35,11 +91,15 @@ void RelabelWindowMenuOptions(HWND window, const Settings& settings) {
     AddWindowMenuOptions(window, settings);
 }
 
-bool OptionOfCommand(UINT command, SettingId* id) {
+bool OptionOfCommand(UINT command, SettingId* id, DWORD* value) {
     for (const SettingRow& row : kSettings) {
-        if (row.menuLabel != kNoKey && MenuCommandOf(row.id) == command) {
-            *id = row.id;
-            return true;
+        const DWORD values = row.type == SettingType::Choice ? kDecimalSeparatorCount : 1;
+        for (DWORD v = 0; row.menuLabel != kNoKey && v < values; ++v) {
+            if (MenuCommandOf(row.id, v) == command) {
+                *id = row.id;
+                *value = v;
+                return true;
+            }
         }
     }
     return false;
@@ -53,6 +113,14 @@ bool ToggleWindowMenuOption(HWND window, Settings& settings, SettingId id) {
     CheckMenuItem(menu, command, MF_BYCOMMAND | CheckFlag(on));
     settings.SetFlag(id, on);
     return on;
+}
+
+void ChooseWindowMenuOption(HWND window, Settings& settings, SettingId id, DWORD value) {
+    HMENU menu = GetSystemMenu(window, FALSE);
+    for (DWORD v = 0; v < kDecimalSeparatorCount; ++v) {
+        CheckMenuItem(menu, MenuCommandOf(id, v), MF_BYCOMMAND | CheckFlag(v == value));
+    }
+    settings.SetChoice(id, value);
 }
 
 void PutOnTop(HWND window, bool on) {

@@ -59,7 +59,13 @@
     KEY(HistoryUnreadable, "HISTORY Unreadable")                                                   \
     KEY(HistoryReadAgain, "HISTORY ReadAgain")                                                     \
     KEY(HistorySavedAgain, "HISTORY SavedAgain")                                                   \
-    KEY(HistoryQuitUnsaved, "HISTORY QuitUnsaved")
+    KEY(HistoryQuitUnsaved, "HISTORY QuitUnsaved")                                                 \
+    KEY(MixedMarks, "Mixed marks")                                                                 \
+    KEY(SystemNumberFormat, "SYSTEM NumberFormat")                                                 \
+    KEY(SystemDecimalFromWindows, "SYSTEM DecimalFromWindows")                                     \
+    KEY(SystemDecimalPoint, "SYSTEM DecimalPoint")                                                 \
+    KEY(SystemDecimalComma, "SYSTEM DecimalComma")                                                 \
+    KEY(SystemGroupDigits, "SYSTEM GroupDigits")
 
 // Keys that language files of earlier versions hold and this one no longer uses; the
 // catalogue skips their blocks.

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "engine/decimal_marks.h"
 #include "engine/evaluate.h"
 #include "engine/value_text.h"
 
@@ -27,22 +28,28 @@ std::string Line(const std::string& text) {
 
 } // namespace
 
-KeptCalculation CalculationSession::Answer(const std::string& typed, EvalFlags flags) {
+KeptCalculation CalculationSession::Answer(const std::string& typed, EvalFlags flags,
+                                           char groupSeparator) {
     KeptCalculation calculation;
     calculation.expression = CompletedWithAnswer(typed);
+    calculation.decimalComma = (flags & EvalFlag::DecimalComma) != 0;
     const std::string text = calculation.expression + '=';
     calculation.succeeded = Evaluate(text.c_str(), flags, &answer_, &calculation.output);
     if (calculation.succeeded) {
         calculation.value = ExactValueText(answer_);
+        const std::string grouped = GroupedDigits(calculation.output, groupSeparator);
+        if (grouped != calculation.output) {
+            calculation.shown = grouped;
+        }
         answered_ = true;
     }
     return calculation;
 }
 
 std::string CalculationSession::Calculate(const std::string& typed, EvalFlags flags,
-                                          KeptCalculation* calculation) {
-    recall_.Add(typed);
-    *calculation = Answer(typed, flags);
+                                          char groupSeparator, KeptCalculation* calculation) {
+    recall_.Add(typed, (flags & EvalFlag::DecimalComma) != 0);
+    *calculation = Answer(typed, flags, groupSeparator);
     return Show(*calculation);
 }
 
@@ -54,7 +61,7 @@ std::string CalculationSession::Restore(const std::vector<KeptCalculation>& kept
     CalculationSession earlier;
     std::string text;
     for (const KeptCalculation& calculation : kept) {
-        earlier.recall_.Add(calculation.expression);
+        earlier.recall_.Add(calculation.expression, calculation.decimalComma);
         text += earlier.Show(calculation);
     }
     results_.Prepend(earlier.results_, text.size());
@@ -81,7 +88,8 @@ std::string CalculationSession::Show(const KeptCalculation& calculation) {
         return Append(Line(expression) + Line(calculation.output));
     }
     const std::size_t first = length_;
-    const std::string text = Append(Line(expression + calculation.output));
+    const std::string& shown = calculation.shown.empty() ? calculation.output : calculation.shown;
+    const std::string text = Append(Line(expression + shown));
     results_.Add(first, first + text.size() - 2, calculation.output);
     return text;
 }

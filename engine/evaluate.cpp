@@ -31,7 +31,8 @@ bool ParseAndRun(const char* text, EvalFlags flags, Value* answer, std::string* 
     if (!RunTokenProgram(program, flags, &result, output)) {
         return false;
     }
-    *output = FormatResult(result, program.display);
+    *output =
+        FormatResult(result, program.display, (flags & EvalFlag::DecimalComma) != 0 ? ',' : '.');
     *answer = result;
     return true;
 }

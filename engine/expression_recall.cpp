@@ -1,13 +1,16 @@
 #include "engine/expression_recall.h"
 
-void ExpressionRecall::Add(const std::string& expression) {
-    if (entries_.empty() || entries_.back() != expression) {
-        entries_.push_back(expression);
+#include "engine/decimal_marks.h"
+
+void ExpressionRecall::Add(const std::string& expression, bool decimalComma) {
+    const Entry entry{expression, decimalComma};
+    if (entries_.empty() || !entries_.back().SameAs(entry)) {
+        entries_.push_back(entry);
     }
     Cancel();
 }
 
-bool ExpressionRecall::Older(const std::string& typed, std::string* text) {
+bool ExpressionRecall::Older(const std::string& typed, bool decimalComma, std::string* text) {
     if (!Recalling()) {
         if (entries_.empty()) {
             return false;
@@ -17,16 +20,16 @@ bool ExpressionRecall::Older(const std::string& typed, std::string* text) {
         return false;
     }
     --shown_;
-    *text = entries_[shown_];
+    *text = Shown(decimalComma);
     return true;
 }
 
-bool ExpressionRecall::Newer(std::string* text) {
+bool ExpressionRecall::Newer(bool decimalComma, std::string* text) {
     if (!Recalling()) {
         return false;
     }
     ++shown_;
-    *text = Recalling() ? entries_[shown_] : typed_;
+    *text = Recalling() ? Shown(decimalComma) : typed_;
     if (!Recalling()) {
         typed_.clear();
     }
@@ -34,9 +37,9 @@ bool ExpressionRecall::Newer(std::string* text) {
 }
 
 void ExpressionRecall::Prepend(const ExpressionRecall& earlier) {
-    std::vector<std::string> entries = earlier.entries_;
-    for (const std::string& entry : entries_) {
-        if (entries.empty() || entries.back() != entry) {
+    std::vector<Entry> entries = earlier.entries_;
+    for (const Entry& entry : entries_) {
+        if (entries.empty() || !entries.back().SameAs(entry)) {
             entries.push_back(entry);
         }
     }
@@ -52,4 +55,9 @@ void ExpressionRecall::Cancel() {
 void ExpressionRecall::Clear() {
     entries_.clear();
     Cancel();
+}
+
+std::string ExpressionRecall::Shown(bool decimalComma) const {
+    const Entry& entry = entries_[shown_];
+    return ExpressionWithMark(entry.expression, entry.decimalComma, decimalComma);
 }

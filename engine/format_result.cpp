@@ -1,12 +1,13 @@
 #include "engine/format_result.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <cstdio>
 
 #include "engine/integer_math.h"
 
-std::string NumberText(double x) {
+std::string NumberText(double x, char decimalMark) {
     if (std::isnan(x)) {
         return "nan";
     }
@@ -19,6 +20,7 @@ std::string NumberText(double x) {
     // to_chars is locale-free and identical in every runtime, unlike _gcvt or printf.
     char text[64];
     const auto result = std::to_chars(text, text + sizeof text, x, std::chars_format::general, 16);
+    std::replace(text, result.ptr, '.', decimalMark);
     return std::string(text, result.ptr);
 }
 
@@ -86,21 +88,22 @@ std::string IntegerText(int32_t n, DisplayMode display) {
 
 } // namespace
 
-std::string FormatResult(const Value& value, DisplayMode display) {
+std::string FormatResult(const Value& value, DisplayMode display, char decimalMark) {
     switch (value.kind) {
     case ValueKind::Complex: {
         const double im = ImagPart(value);
+        const std::string re = NumberText(RealPart(value), decimalMark);
         if (im < 0) {
-            return NumberText(RealPart(value)) + " - " + NumberText(-im) + " i";
+            return re + " - " + NumberText(-im, decimalMark) + " i";
         }
-        return NumberText(RealPart(value)) + " + " + NumberText(im) + " i";
+        return re + " + " + NumberText(im, decimalMark) + " i";
     }
     case ValueKind::Double: {
         int32_t n = 0;
         if (display != DisplayMode::Decimal && IntegralAs32Bits(value.number.real, &n)) {
             return IntegerText(n, display);
         }
-        return NumberText(value.number.real);
+        return NumberText(value.number.real, decimalMark);
     }
     case ValueKind::Integer:
         break;

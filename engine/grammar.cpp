@@ -11,6 +11,22 @@ RangeMatch Digit() {
     return RangeMatch('0', '9');
 }
 
+// The decimal mark: a point, and with a decimal comma a comma followed by a digit as well;
+// any other comma is the display suffix's.
+class DecimalMark {
+  public:
+    bool parse(ParseState* state) const {
+        const char c = *state->cur;
+        const bool comma = c == ',' && (state->flags & EvalFlag::DecimalComma) != 0 &&
+                           state->cur[1] >= '0' && state->cur[1] <= '9';
+        if (c != '.' && !comma) {
+            return false;
+        }
+        ++state->cur;
+        return true;
+    }
+};
+
 // A number directly followed by a constant is multiplied by it.
 auto ImplicitConstant(const Rule& constant) {
     return Optional(
@@ -56,17 +72,17 @@ void GrammarBuild(Grammar* g) {
     g->ExponentPart =
         Sequence(RuleRef(g->ExponentMark), Optional(RuleRef(g->Sign)), OneOrMore(Digit()));
     g->PointFraction =
-        Sequence(CharMatch('.'), ZeroOrMore(Digit()), Optional(RuleRef(g->ExponentPart)));
+        Sequence(DecimalMark(), ZeroOrMore(Digit()), Optional(RuleRef(g->ExponentPart)));
     g->ScaledFraction =
-        Sequence(OptionalCharMatch('.'), ZeroOrMore(Digit()), RuleRef(g->ExponentPart));
+        Sequence(Optional(DecimalMark()), ZeroOrMore(Digit()), RuleRef(g->ExponentPart));
     // A floating literal holds at least one mantissa digit: "e+1" is e plus 1, and a lone
     // "." or ".e5" is no number.
     g->FloatLiteral = Sequence(
-        ActionParser(Choice(Sequence(OneOrMore(Digit()),
-                                     Choice(RuleRef(g->ScaledFraction), RuleRef(g->PointFraction))),
-                            Sequence(CharMatch('.'), OneOrMore(Digit()),
-                                     Optional(RuleRef(g->ExponentPart)))),
-                     0, FloatLiteralAction),
+        ActionParser(
+            Choice(Sequence(OneOrMore(Digit()),
+                            Choice(RuleRef(g->ScaledFraction), RuleRef(g->PointFraction))),
+                   Sequence(DecimalMark(), OneOrMore(Digit()), Optional(RuleRef(g->ExponentPart)))),
+            0, FloatLiteralAction),
         ImplicitConstant(g->Constant));
     g->BinLiteral =
         Sequence(ActionParser(Sequence(TextMatch("0b"), OneOrMore(RangeMatch('0', '1'))),

@@ -2,6 +2,7 @@
 
 #include <cmath>
 #include <cstdlib>
+#include <string_view>
 
 #include "engine/angles.h"
 #include "engine/exponential.h"
@@ -56,7 +57,8 @@ double NearestOfPowerOfTwoDigits(const char* begin, const char* end, int bitsPer
 }
 
 // strtod's nearest double of the matched text, through a terminated copy in which "d" and
-// "D", which also mark an exponent, are written "e". False only when memory runs out.
+// "D", which also mark an exponent, are written "e", and a decimal comma is a point. False
+// only when memory runs out.
 bool ConvertText(const char* begin, const char* end, double* x) {
     const std::size_t length = static_cast<std::size_t>(end - begin);
     char local[64];
@@ -66,7 +68,7 @@ bool ConvertText(const char* begin, const char* end, double* x) {
     }
     for (std::size_t k = 0; k < length; ++k) {
         const char c = begin[k];
-        text[k] = c == 'd' || c == 'D' ? 'e' : c;
+        text[k] = c == 'd' || c == 'D' ? 'e' : c == ',' ? '.' : c;
     }
     text[length] = '\0';
     *x = std::strtod(text, nullptr);
@@ -111,6 +113,21 @@ int32_t CharacterCode(const char* text) {
     return EscapeCode(text[2]);
 }
 
+// With a decimal comma, the literal from begin to end goes on with the other decimal mark:
+// "1.000,5" or "1,000.5", which a reader of either mark could take for a thousand. A comma
+// after a literal with a point is the display suffix's unless a digit follows it.
+bool MixesMarks(const char* begin, const char* end, EvalFlags flags) {
+    if ((flags & EvalFlag::DecimalComma) == 0) {
+        return false;
+    }
+    const std::string_view literal(begin, static_cast<std::size_t>(end - begin));
+    if (literal.find(',') != std::string_view::npos) {
+        return *end == '.';
+    }
+    return literal.find('.') != std::string_view::npos && end[0] == ',' && end[1] >= '0' &&
+           end[1] <= '9';
+}
+
 bool Append(ParseState* state, const Value& value) {
     return AppendLiteral(&state->program, value);
 }
@@ -150,6 +167,10 @@ bool IntegerLiteralAction(int32_t radix, const ParserSnapshot& before, ParseStat
 
 bool FloatLiteralAction(int32_t, const ParserSnapshot& before, ParseState* state) {
     *state->progressMark = state->cur;
+    if (MixesMarks(before.cur, state->cur, state->flags)) {
+        state->halt = Refusal::MixedMarks;
+        return false;
+    }
     double x = 0.0;
     return ConvertText(before.cur, state->cur, &x) && Append(state, MakeDouble(x));
 }

@@ -28,7 +28,9 @@ constexpr int32_t Answer = 3; // "ans", the previous result
 // halts the parse with Refusal::NumberTooLarge.
 bool IntegerLiteralAction(int32_t radix, const ParserSnapshot& before, ParseState* state);
 // Appends the matched floating literal as the nearest Double ("d" or "D" marks the exponent
-// as "e" does); the data is not used.
+// as "e" does, a decimal comma the fraction as a point does); the data is not used. With a
+// decimal comma, a literal followed by the other mark halts the parse with
+// Refusal::MixedMarks.
 bool FloatLiteralAction(int32_t data, const ParserSnapshot& before, ParseState* state);
 bool ConstantAction(int32_t constant, const ParserSnapshot& before, ParseState* state);
 bool OpcodeAction(int32_t opcode, const ParserSnapshot& before, ParseState* state);

@@ -14,6 +14,8 @@ const char* RefusalText(Refusal refusal) {
         return TranslationText(TextId::NumberTooLarge);
     case Refusal::Undefined:
         return TranslationText(TextId::Undefined);
+    case Refusal::MixedMarks:
+        return TranslationText(TextId::MixedMarks);
     case Refusal::OutOfMemory:
         return "Out of memory";
     case Refusal::ParsingFailed:

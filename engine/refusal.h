@@ -12,6 +12,7 @@ enum class Refusal : uint8_t {
     NumberTooLarge, // an integer literal beyond 32 bits in integer mode
     Undefined,      // a function where it has no value: the tangent of 90 degrees
     OutOfMemory,    // the expression needs more memory than there is
+    MixedMarks,     // a number written with both a decimal point and a decimal comma
 };
 
 // The text that shows the refusal: its key's text in the loaded language. Running out of

@@ -29,6 +29,8 @@ using EvalFlags = uint8_t;
 namespace EvalFlag {
 constexpr EvalFlags Floating = 1; // integer literals become Double values
 constexpr EvalFlags Radians = 2;  // angles in radians; degrees when clear
+// Numbers are read and written with a decimal comma; a point is read as well.
+constexpr EvalFlags DecimalComma = 4;
 } // namespace EvalFlag
 
 // How an Integer result is written; set by the ",x" ",b" ",c" suffix.

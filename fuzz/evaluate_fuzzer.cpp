@@ -36,8 +36,9 @@ bool IsErrorText(const std::string& output) {
     if (output == RefusalText(Refusal::OutOfMemory)) {
         return true;
     }
-    for (Refusal refusal : {Refusal::ParsingFailed, Refusal::DivZero, Refusal::ModuloComplex,
-                            Refusal::ModZero, Refusal::NumberTooLarge, Refusal::Undefined}) {
+    for (Refusal refusal :
+         {Refusal::ParsingFailed, Refusal::DivZero, Refusal::ModuloComplex, Refusal::ModZero,
+          Refusal::NumberTooLarge, Refusal::Undefined, Refusal::MixedMarks}) {
         if (EndsWith(output, RefusalText(refusal))) {
             return true;
         }
@@ -52,7 +53,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     (void)installed;
     std::string text(reinterpret_cast<const char*>(data), size);
     text += '=';
-    for (EvalFlags flags = 0; flags <= (EvalFlag::Floating | EvalFlag::Radians); ++flags) {
+    constexpr EvalFlags kAll = EvalFlag::Floating | EvalFlag::Radians | EvalFlag::DecimalComma;
+    for (EvalFlags flags = 0; flags <= kAll; ++flags) {
         std::string output;
         Value answer = MakeComplex(1.5, -2.0);
         const bool ok = Evaluate(text.c_str(), flags, &answer, &output);

@@ -21,7 +21,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
         const std::string line = HistoryRecord(calculation);
         if (!ReadHistoryRecord(std::string_view(line).substr(0, line.size() - 2), &again) ||
             again.expression != calculation.expression || again.output != calculation.output ||
-            again.succeeded != calculation.succeeded) {
+            again.succeeded != calculation.succeeded || again.shown != calculation.shown ||
+            again.decimalComma != calculation.decimalComma) {
             std::abort();
         }
         if (ShownText(calculation.expression).size() != calculation.expression.size()) {

@@ -123,6 +123,13 @@ std::string HistoryRecord(const KeptCalculation& calculation) {
         line += "\tval=";
         AppendEscaped(calculation.value, &line);
     }
+    if (!calculation.shown.empty()) {
+        line += "\tshown=";
+        AppendEscaped(calculation.shown, &line);
+    }
+    if (calculation.decimalComma) {
+        line += "\tmark=,";
+    }
     const std::string checksum = ChecksumText(line);
     line += kChecksumField;
     line += checksum;
@@ -173,6 +180,10 @@ bool ReadHistoryRecord(std::string_view line, KeptCalculation* calculation) {
             }
         } else if (name == "val" && !Unescape(value, &calculation->value)) {
             return false;
+        } else if (name == "shown" && !Unescape(value, &calculation->shown)) {
+            return false;
+        } else if (name == "mark") {
+            calculation->decimalComma = value == ",";
         }
     }
     return hasOk && hasIn && hasOut;

@@ -3,6 +3,10 @@
 //
 //   ok=1<TAB>in=1+2<TAB>out=3<TAB>val=i:3<TAB>crc=...<CR><LF>
 //
+// Two fields are written only when they say something: shown, the result with its digits
+// grouped as the history showed it, and mark=",", for an expression typed with a decimal
+// comma; a record without them reads as one of a version that had neither.
+//
 // A line is fields "name=value" joined by tabs and ends with the field crc, the CRC-32 of
 // everything before its tab in 8 upper-case hexadecimal digits. A value is the text as it
 // is, bytes 0x80-0xFF and "=" included, except that a backslash is written "\\", a tab
@@ -21,6 +25,8 @@ struct KeptCalculation {
     std::string output;     // the result text, or the error text
     bool succeeded = false;
     std::string value; // the result's exact value for the program to read back; may be empty
+    std::string shown; // the result as the history showed it, when not the output itself
+    bool decimalComma = false; // the expression was typed with a decimal comma
 };
 
 // The line of one calculation, with its CR LF.

@@ -15,8 +15,9 @@
 
 namespace {
 
-constexpr char kUsage[] = "usage: abacon-eval [--integer] [--degrees] [--language NAME] "
-                          "[--language-file PATH] [--status] [EXPRESSION ...]";
+constexpr char kUsage[] = "usage: abacon-eval [--integer] [--degrees] [--decimal-comma] "
+                          "[--group-digits] [--language NAME] [--language-file PATH] "
+                          "[--status] [EXPRESSION ...]";
 
 constexpr char kHelp[] =
     "       abacon-eval --help | --version\n"
@@ -26,6 +27,10 @@ constexpr char kHelp[] =
     "\n"
     "  --integer             32-bit integer arithmetic that wraps (default: floating point)\n"
     "  --degrees             angles in degrees (default: radians)\n"
+    "  --decimal-comma       numbers read and written with a decimal comma: 1,5 (a point\n"
+    "                        is read too, a number with both is refused); default: point\n"
+    "  --group-digits        results with their integer digits in groups of three, by \",\"\n"
+    "                        with the point and by \".\" with the decimal comma\n"
     "  --language NAME       the language of the error texts (default: English)\n"
     "  --language-file PATH  the language file (default: Abacon.t9n beside the program)\n"
     "  --status              put \"ok\" or \"error\" and a tab before each answer\n"
@@ -65,6 +70,7 @@ struct Options {
     std::string language = "English";
     std::string languageFile;
     bool status = false;
+    bool groupDigits = false;
     std::vector<std::string> expressions;
 };
 
@@ -88,6 +94,10 @@ bool ParseArguments(int argc, char** argv, Options* options, std::string* proble
             options->flags &= static_cast<EvalFlags>(~EvalFlag::Floating);
         } else if (argument == "--degrees") {
             options->flags &= static_cast<EvalFlags>(~EvalFlag::Radians);
+        } else if (argument == "--decimal-comma") {
+            options->flags |= EvalFlag::DecimalComma;
+        } else if (argument == "--group-digits") {
+            options->groupDigits = true;
         } else if (argument == "--status") {
             options->status = true;
         } else if (argument == "--language" || argument == "--language-file") {
@@ -161,11 +171,15 @@ bool LoadLanguage(const Options& options, std::string* path, std::string* proble
 // One answer line, without its line break; false when the expression failed.
 bool Answer(const std::string& expression, const Options& options, CalculationSession* session,
             std::string* line) {
-    const KeptCalculation calculation = session->Answer(expression, options.flags);
+    // The separators that go with each mark in most regional settings.
+    const char separator = !options.groupDigits                            ? '\0'
+                           : (options.flags & EvalFlag::DecimalComma) != 0 ? '.'
+                                                                           : ',';
+    const KeptCalculation calculation = session->Answer(expression, options.flags, separator);
     if (options.status) {
         *line = calculation.succeeded ? "ok\t" : "error\t";
     }
-    *line += calculation.output;
+    *line += calculation.shown.empty() ? calculation.output : calculation.shown;
     return calculation.succeeded;
 }
 

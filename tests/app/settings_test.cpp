@@ -26,8 +26,8 @@ class SettingsTest : public ::testing::Test {
 
 TEST_F(SettingsTest, MissingValuesAndOtherTypesHaveTheDefaults) {
     for (const SettingRow& row : kSettings) {
-        // A flag as text that would say the other state.
-        if (row.type == SettingType::Flag) {
+        // A flag or a choice as text that would say another value.
+        if (row.type != SettingType::Text) {
             WriteSettingString(row.name, row.byDefault ? "0" : "1");
         } else {
             WriteSettingDword(row.name, 1);
@@ -37,8 +37,10 @@ TEST_F(SettingsTest, MissingValuesAndOtherTypesHaveTheDefaults) {
     for (const SettingRow& row : kSettings) {
         if (row.type == SettingType::Text) {
             EXPECT_EQ(settings.Text(row.id), "") << row.name;
-        } else {
+        } else if (row.type == SettingType::Flag) {
             EXPECT_EQ(settings.Flag(row.id), row.byDefault) << row.name;
+        } else {
+            EXPECT_EQ(settings.Choice(row.id, 3), 0u) << row.name;
         }
     }
     for (const SettingRow& row : kSettings) {
@@ -76,6 +78,16 @@ TEST_F(SettingsTest, TextsAreReadBackWhenTheyFitWhole) {
     // One character more than is read back: the catalogue chooses again.
     settings.SetText(SettingId::Language, std::string(31, 'b').c_str());
     EXPECT_EQ(again.Text(SettingId::Language), "");
+}
+
+TEST_F(SettingsTest, AChoiceOutOfRangeIsTheFirstValue) {
+    WriteSettingDword("DecimalSeparator", 3);
+    Settings settings;
+    EXPECT_EQ(settings.Choice(SettingId::DecimalSeparator, 3), 0u);
+    settings.SetChoice(SettingId::DecimalSeparator, 2);
+    EXPECT_EQ(Settings().Choice(SettingId::DecimalSeparator, 3), 2u);
+    // The other values' items have commands of their own.
+    EXPECT_NE(MenuCommandOf(SettingId::DecimalSeparator, 2), MenuCommandOf(SettingId::GroupDigits));
 }
 
 TEST(SettingRows, ItemsOfTheWindowMenuHaveCommandsOfTheirOwn) {

@@ -27,8 +27,8 @@ std::string Records(int count, const std::string& prefix = "", const std::string
                     const std::string& field = "") {
     std::string records;
     for (int n = 1; n <= count; ++n) {
-        std::string line =
-            HistoryRecord({prefix + std::to_string(n) + "+1", std::to_string(n + 1), true, ""});
+        std::string line = HistoryRecord(
+            {prefix + std::to_string(n) + "+1", std::to_string(n + 1), true, "", "", false});
         line.resize(line.size() - 2);
         if (!field.empty()) {
             line = line.substr(0, line.rfind("\tcrc=")) + "\t" + field;

@@ -15,16 +15,17 @@ constexpr EvalFlags kInteger = EvalFlag::Radians;
 
 class CalculationSessionTest : public EngineTextsTest {
   protected:
-    std::string Calculate(const std::string& typed, EvalFlags flags = kFloating) {
-        return session_.Calculate(typed, flags, &calculation_);
+    std::string Calculate(const std::string& typed, EvalFlags flags = kFloating,
+                          char separator = '\0') {
+        return session_.Calculate(typed, flags, separator, &calculation_);
     }
-    std::string ShownAt(std::size_t index) const {
+    std::string ShownAt(std::size_t index, bool decimalComma = false) const {
         std::string shown;
-        return session_.Results().ShownAt(index, &shown) ? shown : "-";
+        return session_.Results().TextAt(index, decimalComma, &shown) ? shown : "-";
     }
-    std::string Older(const std::string& typed = "") {
+    std::string Older(const std::string& typed = "", bool decimalComma = false) {
         std::string text;
-        return session_.Recall().Older(typed, &text) ? text : "-";
+        return session_.Recall().Older(typed, decimalComma, &text) ? text : "-";
     }
 
     CalculationSession session_;
@@ -47,9 +48,9 @@ TEST_F(CalculationSessionTest, CalculationsGoOnFromAnsAndStandInTheHistoryWithTh
     EXPECT_EQ(ShownAt(7), "6");
     EXPECT_EQ(ShownAt(16), "2.2 - 0.4 i");
     std::string text;
-    ASSERT_TRUE(session_.Results().At(16, &text));
+    ASSERT_TRUE(session_.Results().At(16, false, &text));
     EXPECT_EQ(text, "(2.2 - 0.4 i)");
-    ASSERT_TRUE(session_.Results().Newest(&text));
+    ASSERT_TRUE(session_.Results().Newest(false, &text));
     EXPECT_EQ(text, "2.2 - 0.4 i");
     // Recall brings back what was typed.
     EXPECT_EQ(Older("draft"), "(3+4i)/(1+2i)");
@@ -88,10 +89,10 @@ TEST_F(CalculationSessionTest, AnswersLeaveTheHistoryAndTheRecallAlone) {
 
 TEST_F(CalculationSessionTest, KeptCalculationsComeBackWithTheNewestResultAsAns) {
     const std::vector<KeptCalculation> kept = {
-        {"1+1", "2", true, ExactValueText(MakeInteger(2))},
-        {"0.1*3", "0.3", true, ExactValueText(MakeDouble(0.1 * 3))},
-        {"1/0", "Div zero", false, ""},
-        {"sqrt(\x02)", "sqrt(Parsing failed", false, ""},
+        {"1+1", "2", true, ExactValueText(MakeInteger(2)), "", false},
+        {"0.1*3", "0.3", true, ExactValueText(MakeDouble(0.1 * 3)), "", false},
+        {"1/0", "Div zero", false, "", "", false},
+        {"sqrt(\x02)", "sqrt(Parsing failed", false, "", "", false},
     };
     EXPECT_EQ(session_.Restore(kept), "1+1=2\r\n0.1*3=0.3\r\n1/0=\r\nDiv zero\r\nsqrt( )=\r\n"
                                       "sqrt(Parsing failed\r\n");
@@ -108,7 +109,8 @@ TEST_F(CalculationSessionTest, KeptCalculationsComeBackWithTheNewestResultAsAns)
 // Read only once the file could be read, they come before this start's, whose ans stays.
 TEST_F(CalculationSessionTest, KeptCalculationsReadLateComeFirst) {
     Calculate("5");
-    EXPECT_EQ(session_.Restore({{"1+1", "2", true, ExactValueText(MakeInteger(2))}}), "1+1=2\r\n");
+    EXPECT_EQ(session_.Restore({{"1+1", "2", true, ExactValueText(MakeInteger(2)), "", false}}),
+              "1+1=2\r\n");
     EXPECT_EQ(ShownAt(0), "2");
     EXPECT_EQ(ShownAt(8), "5");
     EXPECT_EQ(session_.Answer("ans", kFloating).output, "5");
@@ -118,7 +120,8 @@ TEST_F(CalculationSessionTest, KeptCalculationsReadLateComeFirst) {
 
 TEST_F(CalculationSessionTest, AKeptValueThatCannotBeReadLeavesAns) {
     Calculate("5");
-    session_.Restore({{"7", "7", true, "i:seven"}, {"1/0", "Div zero", false, ""}});
+    session_.Restore(
+        {{"7", "7", true, "i:seven", "", false}, {"1/0", "Div zero", false, "", "", false}});
     EXPECT_EQ(session_.Answer("ans", kFloating).output, "5");
     session_.Restore({});
     EXPECT_EQ(session_.Answer("ans", kFloating).output, "5");

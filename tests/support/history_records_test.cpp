@@ -9,7 +9,7 @@
 namespace {
 
 std::string Record(const std::string& expression, const std::string& output = "1") {
-    return HistoryRecord({expression, output, true, ""});
+    return HistoryRecord({expression, output, true, "", "", false});
 }
 
 // The expressions of the records read from a whole file.
@@ -24,7 +24,11 @@ std::string Expressions(const std::string& file) {
 TEST(HistoryRecords, OneLineThatReadsBackExactly) {
     EXPECT_EQ(Record("1+2", "3"), "ok=1\tin=1+2\tout=3\tcrc=F045BBB0\r\n");
     const KeptCalculation tricky{std::string("a=\\b\tc\r\nd\x01\x7F\xE9\xFF\0e", 14),
-                                 "sin(complex) not \\ =", false, "c:\t"};
+                                 "sin(complex) not \\ =",
+                                 false,
+                                 "c:\t",
+                                 "",
+                                 false};
     const std::string line = HistoryRecord(tricky);
     EXPECT_EQ(line.find_first_of("\r\n"), line.size() - 2) << line;
     KeptCalculation read;
@@ -101,8 +105,8 @@ TEST(HistoryRecords, TrimDecision) {
 
 // After a record cut by a crash, the next one starts a line of its own.
 TEST(HistoryRecords, AppendedRecords) {
-    EXPECT_EQ(AppendedRecord(Record("a"), {"1", "1", true, ""}), Record("1"));
-    EXPECT_EQ(AppendedRecord("ok=1\tin=", {"1", "1", true, ""}), "\r\n" + Record("1"));
+    EXPECT_EQ(AppendedRecord(Record("a"), {"1", "1", true, "", "", false}), Record("1"));
+    EXPECT_EQ(AppendedRecord("ok=1\tin=", {"1", "1", true, "", "", false}), "\r\n" + Record("1"));
 }
 
 TEST(HistoryRecords, ShownTextHasNoStrayControlCharacters) {

@@ -75,6 +75,13 @@ check(NAME answer_lines INPUT "2\n^10\nsqrt(-ans+0i)\n" EXIT 0 OUT "2\n1024\n0 +
 check(NAME parse_failure ARGS "2+*3" EXIT 1 OUT "2 <- syntax error here\n")
 check(NAME status ARGS --integer --status "7/2" "1/0" "2^10"
     EXIT 1 OUT "ok\t3\nerror\tDivision by zero\nok\t1024\n")
+# The decimal comma, and digits grouped in what is written, with the point or the comma.
+check(NAME decimal_comma ARGS --decimal-comma "1,5+1" "255,x" "1.000,5" "1,5-2,5i" EXIT 1
+    OUT "2,5\n0xFF\nNumber with both a point and a comma\n1,5 - 2,5 i\n")
+check(NAME group_digits ARGS --group-digits "1234567.5" "0xFFFF" "1e6,x" EXIT 0
+    OUT "1,234,567.5\n65,535\n0xF4240\n")
+check(NAME group_digits_comma ARGS --decimal-comma --group-digits "1234567,5" EXIT 0
+    OUT "1.234.567,5\n")
 check(NAME end_of_options ARGS -- "--5" EXIT 0 OUT "5\n")
 
 # Standard input: one expression per line, LF or CR LF, the last line with or without end.

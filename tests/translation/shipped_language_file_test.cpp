@@ -34,7 +34,8 @@ const std::vector<std::string> kLanguages = {"English",
                                              "Suomi"};
 
 // The labels shown together, in the main dialog (its buttons, check box and radio buttons)
-// in each level of the Insert menu, the window menu's own items and the history's menu: each
+// in each level of the Insert menu, the window menu's own items and those of its number
+// format, and the history's menu: each
 // has one mnemonic, unique among them.
 const std::vector<std::vector<int32_t>> kMnemonicGroups = {
     {TextId::MainInsert, TextId::MainFloating, TextId::MainCalculate, TextId::MainRadians,
@@ -47,7 +48,10 @@ const std::vector<std::vector<int32_t>> kMnemonicGroups = {
     {TextId::MenuRadians, TextId::MenuDegrees},
     {TextId::MenuLogDecadic, TextId::MenuLogBinary, TextId::MenuLogNatural},
     {TextId::MenuReal, TextId::MenuImag},
-    {TextId::SystemTopmost, TextId::SystemKeepHistory, TextId::SystemLanguage},
+    {TextId::SystemTopmost, TextId::SystemKeepHistory, TextId::SystemLanguage,
+     TextId::SystemNumberFormat},
+    {TextId::SystemDecimalFromWindows, TextId::SystemDecimalPoint, TextId::SystemDecimalComma,
+     TextId::SystemGroupDigits},
     {TextId::HistoryCopy, TextId::HistoryCopyResult, TextId::HistoryInsertResult,
      TextId::HistorySelectAll, TextId::HistoryClear},
 };
@@ -76,7 +80,7 @@ const int32_t kMenuItemsWithHint[] = {
 
 // The engine's texts, which follow other text in the window's history.
 const int32_t kEngineTexts[] = {TextId::ParsingFailed, TextId::DivZero, TextId::ModuloComplex,
-                                TextId::ModZero};
+                                TextId::ModZero, TextId::MixedMarks};
 
 TEST(ShippedLanguageFile, IsCodePage1252WithCrLfLines) {
     const std::string file = TempDir::Read(ShippedFilePath());

@@ -6,7 +6,7 @@ namespace {
 
 std::string ArgumentsOf(EvalOptions options) {
     return std::string(" --status") + (options.floating ? "" : " --integer") +
-           (options.radians ? "" : " --degrees");
+           (options.radians ? "" : " --degrees") + (options.decimalComma ? " --decimal-comma" : "");
 }
 
 bool WriteAll(HANDLE pipe, const std::string& text) {
@@ -104,7 +104,8 @@ bool EvalOracle::Answer(const std::vector<std::string>& lines, EvalOptions optio
     Child fresh;
     Child* child = &fresh;
     if (!fromZero) {
-        child = &children_[(options.floating ? 2 : 0) + (options.radians ? 1 : 0)];
+        child = &children_[(options.decimalComma ? 4 : 0) + (options.floating ? 2 : 0) +
+                           (options.radians ? 1 : 0)];
     }
     if (child->process == nullptr && !Start(ArgumentsOf(options), child)) {
         return false;

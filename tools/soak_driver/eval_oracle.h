@@ -10,8 +10,10 @@
 struct EvalOptions {
     bool floating = true;
     bool radians = true;
+    bool decimalComma = false;
     bool operator==(const EvalOptions& other) const {
-        return floating == other.floating && radians == other.radians;
+        return floating == other.floating && radians == other.radians &&
+               decimalComma == other.decimalComma;
     }
 };
 
@@ -40,5 +42,5 @@ class EvalOracle {
     static bool ReadLines(const Child& child, std::size_t count, std::string* last);
 
     std::string program_;
-    Child children_[4];
+    Child children_[8];
 };

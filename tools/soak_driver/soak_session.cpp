@@ -9,6 +9,7 @@
 #include "app/insert_menu.h"
 #include "app/resource.h"
 #include "app/settings.h"
+#include "engine/decimal_marks.h"
 #include "tools/drive/remote_window.h"
 
 namespace {
@@ -78,7 +79,25 @@ std::vector<std::vector<std::pair<std::string, std::string>>> InsertedTexts() {
 
 SoakSession::SoakSession(unsigned seed, std::string program, std::string eval, std::string appData)
     : random_(seed), oracle_(std::move(eval)), generator_(&random_, oracle_.Functions()),
-      program_(std::move(program)), appData_(std::move(appData)), insertItems_(InsertedTexts()) {}
+      program_(std::move(program)), appData_(std::move(appData)), insertItems_(InsertedTexts()) {
+    // The program runs for the same user: its regional decimal separator is this one.
+    char mark[8] = {};
+    regionalComma_ = GetLocaleInfoA(LOCALE_USER_DEFAULT, LOCALE_SDECIMAL, mark, sizeof mark) > 0 &&
+                     std::string(mark) == ",";
+    options_.decimalComma = regionalComma_;
+}
+
+void SoakSession::AddRecalled(const std::string& expression, bool decimalComma) {
+    if (recall_.empty() || recall_.back().expression != expression ||
+        recall_.back().decimalComma != decimalComma) {
+        recall_.push_back({expression, decimalComma});
+    }
+}
+
+std::string SoakSession::RecalledAt(std::size_t k) const {
+    return ExpressionWithMark(recall_[k].expression, recall_[k].decimalComma,
+                              options_.decimalComma);
+}
 
 bool SoakSession::Fail(const std::string& what) {
     problem_ = what;
@@ -135,9 +154,7 @@ bool SoakSession::Start() {
         for (std::size_t k = from; k < kept_.size(); ++k) {
             const KeptCalculation& c = kept_[k].calculation;
             AddHistoryLines(c.expression, c.output, c.succeeded);
-            if (recall_.empty() || recall_.back() != c.expression) {
-                recall_.push_back(c.expression);
-            }
+            AddRecalled(c.expression, c.decimalComma);
             if (c.succeeded) {
                 answer_ = kept_[k].origin;
             }
@@ -232,6 +249,11 @@ void SoakSession::ReplaceSelection(const std::string& text) {
     selFirst_ = selLast_ = selFirst_ + static_cast<DWORD>(text.size());
 }
 
+// With the decimal comma, half the expressions are written with it, the others with the point.
+std::string SoakSession::InMarkOfTheUser(const std::string& text) {
+    return options_.decimalComma && Below(2) == 0 ? ExpressionWithMark(text, false, true) : text;
+}
+
 void SoakSession::WrapSelection(const std::string& before, const std::string& after) {
     const std::string selected = input_.substr(selFirst_, selLast_ - selFirst_);
     ReplaceSelection(before + selected + after);
@@ -246,7 +268,8 @@ bool SoakSession::TypeOnAControl() {
     const int controls[] = {IDC_HISTORY, IDC_FLOATING, IDC_RADIANS, IDC_DEGREES,
                             IDC_INSERT,  IDOK,         IDC_QUIT,    IDC_ABOUT};
     const int control = controls[Below(static_cast<int>(std::size(controls)))];
-    std::string text = generator_.Short(CanAnswer("ans") && answer_.chain.size() < kLongestChain);
+    std::string text =
+        InMarkOfTheUser(generator_.Short(CanAnswer("ans") && answer_.chain.size() < kLongestChain));
     if (control != IDC_HISTORY) {
         text.erase(std::remove(text.begin(), text.end(), ' '), text.end());
     }
@@ -261,7 +284,7 @@ bool SoakSession::TypeOnAControl() {
 
 bool SoakSession::TypeShort() {
     const bool useAnswer = CanAnswer("ans") && answer_.chain.size() < kLongestChain;
-    const std::string text = generator_.Short(useAnswer);
+    const std::string text = InMarkOfTheUser(generator_.Short(useAnswer));
     Log("type " + Shown(text));
     // To one box, which may be replaced while they come: it hands them on.
     HWND input = Input();
@@ -282,7 +305,8 @@ bool SoakSession::Paste() {
         text = generator_.Noise(static_cast<std::size_t>(Below(40)) + 1);
         break;
     default:
-        text = generator_.Short(CanAnswer("ans") && answer_.chain.size() < kLongestChain);
+        text = InMarkOfTheUser(
+            generator_.Short(CanAnswer("ans") && answer_.chain.size() < kLongestChain));
     }
     Log("paste " + Shown(text));
     if (!SetClipboardText(text)) {
@@ -319,9 +343,7 @@ bool SoakSession::Calculate() {
     } else {
         PostKey(Input(), VK_RETURN);
     }
-    if (recall_.empty() || recall_.back() != typed) {
-        recall_.push_back(typed);
-    }
+    AddRecalled(typed, options_.decimalComma);
     shown_ = recall_.size();
     typedBeforeRecall_.clear();
     const std::string calculated = Completed(typed);
@@ -330,7 +352,9 @@ bool SoakSession::Calculate() {
         answer_ = Origin{fromZero, options_, lines};
     }
     if (keepHistory_) {
-        kept_.push_back({{calculated, output, succeeded, succeeded ? "value" : ""}, answer_});
+        kept_.push_back(
+            {{calculated, output, succeeded, succeeded ? "value" : "", "", options_.decimalComma},
+             answer_});
     }
     input_.clear();
     selFirst_ = selLast_ = 0;
@@ -364,11 +388,11 @@ bool SoakSession::Recall(bool older) {
         if (shown_ == recall_.size()) {
             typedBeforeRecall_ = input_;
         }
-        input_ = recall_[--shown_];
+        input_ = RecalledAt(--shown_);
         recalled = true;
     } else if (!older && line == lastLine && shown_ < recall_.size()) {
         ++shown_;
-        input_ = shown_ < recall_.size() ? recall_[shown_] : typedBeforeRecall_;
+        input_ = shown_ < recall_.size() ? RecalledAt(shown_) : typedBeforeRecall_;
         if (shown_ == recall_.size()) {
             typedBeforeRecall_.clear();
         }
@@ -405,7 +429,7 @@ bool SoakSession::CopyInInput() {
     if (selFirst_ != selLast_) {
         expected = input_.substr(selFirst_, selLast_ - selFirst_);
     } else if (!results_.empty()) {
-        expected = results_.back().output;
+        expected = ResultWithMark(results_.back().output, options_.decimalComma);
     }
     PostChar(Input(), '\x03');
     if (!SyncAndCheck()) {
@@ -445,6 +469,26 @@ bool SoakSession::WindowMenuOption(SettingId id) {
     }
     if (topmost && ((GetWindowLongA(main_, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0) != topmost_) {
         return Fail("the window is not on top as the option says");
+    }
+    return true;
+}
+
+// One of the decimal separators of the window menu's number format, chosen by its command:
+// the comma half the time, so that the soak spends about as long with it as with the point.
+bool SoakSession::DecimalSeparatorOption() {
+    static const char* const kNames[] = {"From Windows", "point", "comma"};
+    separator_ = static_cast<DecimalSeparator>(std::min(Below(4), 2));
+    separatorSaved_ = true;
+    const auto value = static_cast<DWORD>(separator_);
+    Log(std::string("window menu: decimal separator ") + kNames[value]);
+    PostMessageA(main_, WM_SYSCOMMAND, MenuCommandOf(SettingId::DecimalSeparator, value), 0);
+    options_.decimalComma = separator_ == DecimalSeparator::Comma ||
+                            (separator_ == DecimalSeparator::FromWindows && regionalComma_);
+    if (!SyncAndCheck()) {
+        return false;
+    }
+    if (SettingDword(RowOf(SettingId::DecimalSeparator).name) != static_cast<long>(value)) {
+        return Fail("the decimal separator is not saved at once");
     }
     return true;
 }
@@ -507,17 +551,17 @@ bool SoakSession::HistoryMenu() {
         return Fail("the history's menu does not close");
     }
     std::string copied = kSentinel;
+    const std::string reused =
+        result != nullptr ? ResultWithMark(result->output, options_.decimalComma) : "";
     switch (letter) {
     case 'c':
         copied = history_.substr(from, at - from);
         break;
     case 'r':
-        copied = result->output;
+        copied = reused;
         break;
     case 'i':
-        ReplaceSelection(result->output.find(' ') == std::string::npos
-                             ? result->output
-                             : "(" + result->output + ")");
+        ReplaceSelection(reused.find(' ') == std::string::npos ? reused : "(" + reused + ")");
         break;
     case 'h':
         history_.clear();
@@ -603,7 +647,9 @@ bool SoakSession::Quit() {
         return Fail("the options are not saved");
     }
     if (SettingDword("Topmost") != (topmostSaved_ ? (topmost_ ? 1 : 0) : -1) ||
-        SettingDword("KeepHistory") != (keepSaved_ ? (keepHistory_ ? 1 : 0) : -1)) {
+        SettingDword("KeepHistory") != (keepSaved_ ? (keepHistory_ ? 1 : 0) : -1) ||
+        SettingDword("DecimalSeparator") !=
+            (separatorSaved_ ? static_cast<long>(separator_) : -1)) {
         return Fail("the window menu's options are not saved as set");
     }
     std::ifstream file(appData_ + "\\Merrow\\Abacon\\History.txt", std::ios::binary);
@@ -618,7 +664,8 @@ bool SoakSession::Quit() {
         const KeptCalculation& ours = kept_[k].calculation;
         const KeptCalculation& theirs = read.calculations[k];
         if (ours.expression != theirs.expression || ours.output != theirs.output ||
-            ours.succeeded != theirs.succeeded || ours.value.empty() != theirs.value.empty()) {
+            ours.succeeded != theirs.succeeded || ours.value.empty() != theirs.value.empty() ||
+            ours.decimalComma != theirs.decimalComma) {
             return Fail("History.txt's calculation " + std::to_string(k + 1) + " is " +
                         Shown(theirs.expression) + " " + Shown(theirs.output) + ", expected " +
                         Shown(ours.expression) + " " + Shown(ours.output));
@@ -667,7 +714,11 @@ bool SoakSession::Step() {
         return ToggleOption(controls[Below(3)]);
     }
     if (pick < 193) {
-        return WindowMenuOption(Below(2) == 0 ? SettingId::Topmost : SettingId::KeepHistory);
+        const int option = Below(4);
+        if (option >= 2) {
+            return DecimalSeparatorOption();
+        }
+        return WindowMenuOption(option == 0 ? SettingId::Topmost : SettingId::KeepHistory);
     }
     if (pick < 197) {
         return About();

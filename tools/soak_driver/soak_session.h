@@ -47,6 +47,7 @@ class SoakSession {
     HWND History() const;
     bool CanAnswer(const std::string& text) const;
 
+    std::string InMarkOfTheUser(const std::string& text);
     bool TypeShort();
     bool TypeOnAControl();
     bool Paste();
@@ -57,6 +58,7 @@ class SoakSession {
     bool CopyInInput();
     bool ToggleOption(int control);
     bool WindowMenuOption(SettingId id);
+    bool DecimalSeparatorOption();
     bool About();
     bool HistoryMenu();
     bool InsertMenu();
@@ -86,7 +88,14 @@ class SoakSession {
     std::string input_;
     DWORD selFirst_ = 0;
     DWORD selLast_ = 0;
-    std::vector<std::string> recall_;
+    // The expressions Up brings back, each with the decimal mark it was typed with.
+    struct Recalled {
+        std::string expression;
+        bool decimalComma;
+    };
+    std::vector<Recalled> recall_;
+    void AddRecalled(const std::string& expression, bool decimalComma);
+    std::string RecalledAt(std::size_t k) const;
     std::size_t shown_ = 0;
     std::string typedBeforeRecall_;
     std::string history_;
@@ -106,6 +115,10 @@ class SoakSession {
     bool keepHistory_ = true;
     bool topmostSaved_ = false;
     bool keepSaved_ = false;
+    // The decimal separator chosen, and whether "From Windows" is the comma.
+    DecimalSeparator separator_ = DecimalSeparator::FromWindows;
+    bool separatorSaved_ = false;
+    bool regionalComma_ = false;
 
     std::string problem_;
     std::vector<std::string> actions_;
