@@ -1,7 +1,5 @@
 #include "app/number_format.h"
 
-#include <iterator>
-
 namespace {
 
 // Of the user's regional settings; empty when there is none.
@@ -12,8 +10,8 @@ bool RegionalText(LCTYPE type, char* text, int size) {
 } // namespace
 
 bool UsesDecimalComma(const Settings& settings) {
-    const auto chosen = static_cast<DecimalSeparator>(settings.Choice(
-        SettingId::DecimalSeparator, static_cast<DWORD>(std::size(kDecimalSeparatorLabels))));
+    const auto chosen = static_cast<DecimalSeparator>(
+        settings.Choice(SettingId::DecimalSeparator, kDecimalSeparatorCount));
     if (chosen != DecimalSeparator::FromWindows) {
         return chosen == DecimalSeparator::Comma;
     }

@@ -7,6 +7,7 @@
 #include <windows.h>
 
 #include <cstdint>
+#include <iterator>
 #include <string>
 
 #include "app/registry_key.h"
@@ -61,6 +62,8 @@ constexpr const SettingRow& RowOf(SettingId id) {
 enum class DecimalSeparator : DWORD { FromWindows, Point, Comma };
 inline constexpr int32_t kDecimalSeparatorLabels[] = {
     TextId::SystemDecimalFromWindows, TextId::SystemDecimalPoint, TextId::SystemDecimalComma};
+inline constexpr DWORD kDecimalSeparatorCount =
+    static_cast<DWORD>(std::size(kDecimalSeparatorLabels));
 
 // The system command of the setting's item in the window's menu, or of a choice's value's
 // item. The system uses the low four bits of a system command.

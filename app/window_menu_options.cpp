@@ -1,7 +1,5 @@
 #include "app/window_menu_options.h"
 
-#include <iterator>
-
 namespace {
 
 // The flags whose items follow the decimal separator's in the number format's submenu.
@@ -28,8 +26,6 @@ constexpr bool EveryItemIsAFlagButTheDecimalSeparator() {
 }
 static_assert(EveryItemIsAFlagButTheDecimalSeparator(),
               "the window menu's items are check marks and the decimal separator's radio items");
-
-constexpr DWORD kDecimalSeparatorCount = static_cast<DWORD>(std::size(kDecimalSeparatorLabels));
 
 UINT CheckFlag(bool on) {
     return on ? MF_CHECKED : MF_UNCHECKED;
