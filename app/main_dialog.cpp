@@ -21,6 +21,11 @@ namespace {
 // Posted at initialisation, so that the kept history comes once the window is shown.
 constexpr UINT kRestoreHistoryMessage = WM_APP;
 
+// A problem with the history file, with the system's reason.
+std::string WithReason(int32_t text, DWORD error) {
+    return std::string(TranslationText(text)) + " " + SystemErrorText(error);
+}
+
 } // namespace
 
 const MessageEntry<MainDialog> MainDialog::kMessages[] = {
@@ -212,10 +217,9 @@ void MainDialog::NoteHistory() {
         line = TranslationText(noted_ == KeptHistory::Failure::Reading ? TextId::HistoryReadAgain
                                                                        : TextId::HistorySavedAgain);
     } else {
-        line = std::string(TranslationText(now.failure == KeptHistory::Failure::Reading
-                                               ? TextId::HistoryUnreadable
-                                               : TextId::HistoryUnsaved)) +
-               " " + SystemErrorText(now.error);
+        line = WithReason(now.failure == KeptHistory::Failure::Reading ? TextId::HistoryUnreadable
+                                                                       : TextId::HistoryUnsaved,
+                          now.error);
     }
     noted_ = now.failure;
     AppendAtEnd(window_, IDC_HISTORY, session_.Note(line));
@@ -224,9 +228,8 @@ void MainDialog::NoteHistory() {
 bool MainDialog::OnQuit(const WindowMessage&, LRESULT*) {
     // Calculations still waiting for the file are not dropped unasked.
     while (!kept_.WriteWaiting()) {
-        const std::string text = std::string(TranslationText(TextId::HistoryUnsaved)) + " " +
-                                 SystemErrorText(kept_.Current().error) + "\n\n" +
-                                 TranslationText(TextId::HistoryQuitUnsaved);
+        const std::string text = WithReason(TextId::HistoryUnsaved, kept_.Current().error) +
+                                 "\n\n" + TranslationText(TextId::HistoryQuitUnsaved);
         if (ShowMessage(text.c_str(), MB_YESNO | MB_ICONWARNING) != IDYES) {
             break;
         }
