@@ -49,6 +49,7 @@ bool MainDialog::InterceptInput(MSG* msg) {
     }
     HWND input = GetDlgItem(window_, IDC_INPUT);
     HWND history = GetDlgItem(window_, IDC_HISTORY);
+    const bool inWindow = msg->hwnd == window_ || IsChild(window_, msg->hwnd);
     if (opensMenu) {
         if (msg->hwnd != history) {
             return false;
@@ -58,14 +59,13 @@ bool MainDialog::InterceptInput(MSG* msg) {
     }
     switch (msg->message) {
     case WM_KEYDOWN:
-        if (msg->wParam == VK_ESCAPE && (msg->hwnd == window_ || IsChild(window_, msg->hwnd))) {
+        if (msg->wParam == VK_ESCAPE && inWindow) {
             OnEscape();
             return true;
         }
         // The keypad's decimal key types the mark in use into the input, whatever the
         // keyboard's layout and whichever control has the focus.
-        if (msg->wParam == VK_DECIMAL && !ModifierDown() &&
-            (msg->hwnd == window_ || IsChild(window_, msg->hwnd))) {
+        if (msg->wParam == VK_DECIMAL && !ModifierDown() && inWindow) {
             FocusInput();
             ReplaceSelection(window_, IDC_INPUT, DecimalComma() ? "," : ".");
             return true;
@@ -80,11 +80,10 @@ bool MainDialog::InterceptInput(MSG* msg) {
         }
         return false;
     case WM_CHAR:
-        if (msg->hwnd != input && (msg->hwnd == window_ || IsChild(window_, msg->hwnd)) &&
-            TypesIntoInput(*msg, history)) {
+        if (msg->hwnd != input && inWindow && TypesIntoInput(*msg, history)) {
             // Not a mnemonic: a letter typed on a button or an option goes to the expression.
             FocusInput();
-            msg->hwnd = GetDlgItem(window_, IDC_INPUT);
+            msg->hwnd = input;
             DispatchMessageA(msg);
             return true;
         }
