@@ -9,15 +9,11 @@
 #include "translation/catalogue.h"
 #include "translation/language_dialog.h"
 
-namespace {
-
-bool Load(char* languageName, HWND owner) {
+bool LoadLanguage(HWND owner, char* languageName) {
     DialogLanguageChooser chooser(owner);
     return TranslationInit(ApplicationKeys(), kTranslationKeyCount, kProgramVersion, languageName,
                            chooser);
 }
-
-} // namespace
 
 void ReportLoadFailure(DWORD code) {
     // The catalogue's own codes are explained by what the load found; the system knows
@@ -39,9 +35,9 @@ bool ChangeLanguage(HWND owner, char* languageName) {
     if (std::strcmp(chosen, languageName) == 0) {
         return false;
     }
-    if (!Load(chosen, owner)) {
+    if (!LoadLanguage(owner, chosen)) {
         ReportLoadFailure(GetLastError());
-        Load(languageName, owner);
+        LoadLanguage(owner, languageName);
         return false;
     }
     std::strcpy(languageName, chosen);

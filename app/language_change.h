@@ -5,6 +5,10 @@
 
 #include <windows.h>
 
+// Loads the catalogue in the language named languageName (kLanguageNameSize bytes), or, when
+// it is empty, in the one the user chooses over owner, whose name it then holds.
+bool LoadLanguage(HWND owner, char* languageName);
+
 // The start-up error box: the catalogue's code and what is wrong with the file.
 void ReportLoadFailure(DWORD code);
 

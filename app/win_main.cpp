@@ -11,11 +11,8 @@
 #include "app/language_change.h"
 #include "app/main_dialog.h"
 #include "app/settings.h"
-#include "base/translation_keys.h"
 #include "support/scoped_guards.h"
-#include "support/version.h"
 #include "translation/catalogue.h"
-#include "translation/language_dialog.h"
 
 namespace {
 
@@ -57,9 +54,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE /*previousInstance*/, LPSTR com
     char language[kLanguageNameSize] = {};
     settings.Text(SettingId::Language).copy(language, kLanguageNameSize - 1);
 
-    DialogLanguageChooser chooser(nullptr);
-    if (!TranslationInit(ApplicationKeys(), kTranslationKeyCount, kProgramVersion, language,
-                         chooser)) {
+    if (!LoadLanguage(nullptr, language)) {
         ReportLoadFailure(GetLastError());
         return kFailedStart;
     }
